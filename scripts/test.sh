@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite; exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+jobs=$(nproc)
+
+# The core must stay free of the toolkit.
+if grep -rnE '#\s*include\s*[<"]wx/' src/core; then
+  echo "error: src/core includes a wx header" >&2
+  exit 1
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
+
+# The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNESTREL_SANITIZE=ON \
+  -DNESTREL_GUI=OFF -DNESTREL_BENCH=OFF
+cmake --build build-asan -j "$jobs" --target nestrel_core_tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 NESTREL_SOURCE_DIR="$PWD" \
+  build-asan/tests/core/nestrel_core_tests --gtest_brief=1
+
+# A short run of every fuzz target, seeded from the fixtures.
+if [[ -d fuzz ]] && ls fuzz/*.cpp >/dev/null 2>&1; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DNESTREL_FUZZ=ON -DNESTREL_GUI=OFF -DNESTREL_TESTS=OFF -DNESTREL_BENCH=OFF
+  cmake --build build-fuzz -j "$jobs"
+  bash fuzz/run.sh build-fuzz "${NESTREL_FUZZ_SECONDS:-20}"
+fi
+echo "All Nestrel tests passed."
