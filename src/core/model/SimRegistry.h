@@ -146,7 +146,7 @@ private:
     IdCounters* counters_ = nullptr;
     Prompter* prompter_ = nullptr;
     uint64_t nextSeq_ = 0;
-    std::unordered_map<const Sim*, SimSlot> slots_;
+    mutable std::unordered_map<const Sim*, SimSlot> slots_;
     std::unordered_map<int32_t, Bucket> byId_;
     mutable std::unordered_map<std::string, Bucket> byName_;
     mutable bool nameIndexStale_ = false;
