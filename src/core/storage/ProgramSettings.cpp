@@ -48,8 +48,9 @@ RgbColor TextToColor(std::string_view text) {
 
 std::string SettingsFilePath(const std::string& installDir, std::string_view name) {
     std::string fileName(name.empty() ? std::string_view("SimProgSettings") : name);
-    std::string path = fileName.find(':') != std::string::npos ? fileName
-                                                              : installDir + "/Data/" + fileName;
+    // A drive letter (or, without drive letters, a leading '/') marks a full path.
+    bool fullPath = fileName.find(':') != std::string::npos || fileName[0] == '/';
+    std::string path = fullPath ? fileName : installDir + "/Data/" + fileName;
     // Only the file's own name decides about the extension: a dot in a
     // folder name (a hidden data folder, say) must not suppress it.
     size_t slash = path.find_last_of("/\\");

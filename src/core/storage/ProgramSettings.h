@@ -42,8 +42,8 @@ std::string ColorToText(RgbColor color);
 RgbColor TextToColor(std::string_view text);
 
 /// The settings file of a data folder: `installDir` + "/Data/" + `name`, with
-/// ".ini" added when the file name has no extension. A name holding ':' is
-/// taken as a full path.
+/// ".ini" added when the file name has no extension. A name holding ':' or
+/// starting with '/' is taken as a full path.
 std::string SettingsFilePath(const std::string& installDir,
                              std::string_view name = "SimProgSettings");
 

@@ -83,6 +83,7 @@ TEST(SettingsPathTest, DataFolderAndExtension) {
               "/home/a/.local/share/Nestrel/Data/SimProgSettings.ini");
     EXPECT_EQ(SettingsFilePath("/x", "Other.cfg"), "/x/Data/Other.cfg");
     EXPECT_EQ(SettingsFilePath("/x", "C:\\y\\z"), "C:\\y\\z.ini");
+    EXPECT_EQ(SettingsFilePath("/x", "/etc/nestrel/settings"), "/etc/nestrel/settings.ini");
 }
 
 TEST_F(ProgramSettingsTest, RoundTripWithColoursAndMatchmakerGroup) {

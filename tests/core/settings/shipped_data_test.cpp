@@ -9,18 +9,29 @@
 #include <string>
 #include <vector>
 
+#include "base/FileIO.h"
+#include "base/IdCounters.h"
 #include "base/Text.h"
+#include "careers/NestrelCareerInfo.h"
+#include "model/Family.h"
 #include "model/Sim.h"
+#include "model/SimRegistry.h"
 #include "model/Vocabulary.h"
 #include "names/WordFileNames.h"
+#include "storage/CareerFile.h"
 #include "storage/GroupFile.h"
+#include "storage/NeighborhoodFile.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
 
-std::string DataPath(const char* name) {
+// The source tree's resources folder stands in for an install directory.
+std::string InstallDir() {
     const char* root = std::getenv("NESTREL_SOURCE_DIR");
-    return std::string(root ? root : ".") + "/resources/Data/" + name;
+    return std::string(root ? root : ".") + "/resources";
 }
+
+std::string DataPath(const char* name) { return InstallDir() + "/Data/" + name; }
 
 std::vector<std::string> SplitKeepEmpty(std::string_view text, char sep) {
     std::vector<std::string> parts;
@@ -177,6 +188,73 @@ TEST(ShippedDataTest, ExampleNeighborhoodReferencesResolveInTheFile) {
         }
     }
     for (const std::string& parent : parents) EXPECT_TRUE(sims.count(parent)) << parent;
+}
+
+TEST(ShippedDataTest, CareerFileReadsAsTheProgramReadsIt) {
+    NestrelCareerInfo info;
+    ASSERT_TRUE(ReadCareerFile(info.careers, info.version, InstallDir()));
+    EXPECT_EQ(info.version, "1.0");
+    ASSERT_EQ(info.careers.Count(), 10u);
+    for (int i = 0; i < 10; ++i) {
+        const CareerDefinition* career = info.careers.At(i);
+        EXPECT_EQ(career->enumValue, i + 1);
+        EXPECT_FALSE(career->noPartTimeTrack) << career->name;
+        for (int slot = 0; slot < kCareerSlots; ++slot) EXPECT_FALSE(career->hours[slot].empty());
+    }
+}
+
+// The example reads without a message, every reference resolves to a Sim,
+// and writing it back gives the very same bytes (an unresolved name would be
+// dropped by the writer).
+TEST(ShippedDataTest, ExampleNeighborhoodReadsWithEveryNameResolved) {
+    IdCounters counters;
+    RecordingPrompter prompter;
+    SimRegistry registry(counters, prompter);
+    NestrelCareerInfo info;
+    ASSERT_TRUE(ReadCareerFile(info.careers, info.version, InstallDir()));
+
+    NeighborhoodFile file;
+    file.SetRegistry(&registry);
+    file.SetCareerInfo(&info);
+    file.SetPrompter(&prompter);
+    file.SetInstallDir(InstallDir());
+    file.SetCareerVersion(info.version);
+    ASSERT_TRUE(file.Read(DataPath("Example.NBD")));
+    for (const auto& message : prompter.messages) ADD_FAILURE() << message.caption << ": " << message.text;
+    EXPECT_FALSE(file.CareerUpdate());
+    EXPECT_EQ(registry.families.Count(), 12u);
+
+    int partners = 0, friends = 0, chemistry = 0, linkedParents = 0;
+    for (const Sim* sim : registry.allSims) {
+        SCOPED_TRACE(sim->FullName());
+        if (sim->status != 0 && sim->status != 3) {
+            const Sim* partner = registry.FindSim(sim->partnerId);
+            ASSERT_NE(partner, nullptr);
+            EXPECT_EQ(partner->partnerId, sim->id);
+            EXPECT_EQ(partner->status, sim->status);
+            ++partners;
+        }
+        for (int32_t id : sim->friendIds) EXPECT_NE(registry.FindSim(id), nullptr);
+        friends += static_cast<int>(sim->friendIds.size());
+        chemistry += static_cast<int>(sim->chemistry.Count());
+        for (const ParentRef* parent : {&sim->mom, &sim->dad}) {
+            if (!parent->isSim) continue;
+            EXPECT_NE(registry.FindSim(parent->simId), nullptr) << parent->name;
+            ++linkedParents;
+        }
+        if (sim->career.careerCode > 0) {
+            ASSERT_NE(sim->career.definition, nullptr);
+            EXPECT_FALSE(sim->career.GetPositionName().empty());
+        }
+    }
+    EXPECT_GE(partners, 20);
+    EXPECT_GE(friends, 80);
+    EXPECT_GE(chemistry, 30);
+    EXPECT_GE(linkedParents, 30);
+
+    std::string original;
+    ASSERT_TRUE(ReadWholeFile(DataPath("Example.NBD"), original));
+    EXPECT_EQ(file.WriteToText(), original);
 }
 
 }  // namespace
