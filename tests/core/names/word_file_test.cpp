@@ -95,6 +95,16 @@ TEST_F(NamesFileTest, MissingFileOrNoPathFailsAndKeepsLines) {
     EXPECT_EQ(names.RandomLast(), "");
 }
 
+TEST_F(NamesFileTest, MissingNamesFileIsCreatedOnSaveWithAddedNames) {
+    std::string path = Path("defaultNamesList.snf");
+    WordFileNames names;
+    names.Open(path);
+    EXPECT_EQ(names.path, path);
+    ASSERT_TRUE(names.AddFemale("Mary"));
+    ASSERT_TRUE(names.Save(names.path));
+    EXPECT_EQ(Get(path), "[female]\nMary\n\n[male]\n\n[last]\n");
+}
+
 TEST_F(NamesFileTest, ReportWithoutLinesIsAnEmptyFile) {
     std::string path = Path("report.txt");
     Put(path, "old report");
