@@ -1,0 +1,230 @@
+// Reading the neighborhood file: every family group is read and its Sims
+// registered with their references parked as names; then the names are
+// resolved to ids through the registry's name index.
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/IdCounters.h"
+#include "base/Prompter.h"
+#include "base/Text.h"
+#include "base/Translate.h"
+#include "model/SimRegistry.h"
+#include "storage/CareerFile.h"
+#include "storage/GroupFile.h"
+#include "storage/NeighborhoodFile.h"
+#include "storage/NeighborhoodKeys.h"
+
+namespace {
+
+// Replaces the first %s of a message with a text.
+std::string Format(std::string pattern, std::string_view text) {
+    size_t at = pattern.find("%s");
+    if (at != std::string::npos) pattern.replace(at, 2, text);
+    return pattern;
+}
+
+class GroupReader {
+public:
+    GroupReader(SimRegistry& registry, const NestrelCareerInfo* careers, Prompter& prompter, bool renumber,
+                std::vector<Sim*>& readSims)
+        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), readSims_(readSims) {}
+
+    void ReadFamily(const Group& group);
+
+private:
+    bool Find(std::string_view key, std::string_view& value) {
+        return group_->FindValue(key, value);
+    }
+    int32_t Number(std::string_view key, int32_t fallback) { return group_->FindNumber(key, fallback); }
+    std::string Text(std::string_view key) {
+        std::string_view value;
+        return Find(key, value) ? std::string(value) : std::string();
+    }
+    // The value of a friend or chemistry position; see KeyBuffer for the two
+    // forms of these keys.
+    bool FindPair(char prefix, int32_t member, int32_t entry, std::string_view& value) {
+        if (KeyBuffer::NeedsSeparator(member, entry) && Find(keys_.SeparatedPair(prefix, member, entry), value))
+            return true;
+        return Find(keys_.PlainPair(prefix, member, entry), value);
+    }
+    // Reads the entries of one list ("F" or "C") of a member. Counts come from
+    // the file and are not trusted: all positions of a group together may
+    // cost only a few lookups per line of the group, so a count of two
+    // billion costs no more than the group's size.
+    void ReadEntries(char prefix, int32_t member, int32_t count, std::vector<std::string>& out) {
+        for (int32_t j = 0; j < count && budget_ > 0; ++j) {
+            --budget_;
+            std::string_view value;
+            if (FindPair(prefix, member, j, value)) out.emplace_back(value);
+        }
+    }
+    void ReadMember(Family& family, int32_t m, bool& lostPartner);
+
+    SimRegistry& registry_;
+    const NestrelCareerInfo* careers_;
+    Prompter& prompter_;
+    bool renumber_;
+    std::vector<Sim*>& readSims_;
+    const Group* group_ = nullptr;
+    KeyBuffer keys_;
+    int64_t budget_ = 0;
+};
+
+void GroupReader::ReadFamily(const Group& group) {
+    group_ = &group;
+    int32_t count = group.FindNumber("NumMembers", 0);
+    if (group.Name().empty() || count <= 0) {
+        group.ReleaseIndex();
+        return;
+    }
+    Family* family = registry_.AddFamily(registry_.NewFamily(std::string(group.Name())));
+    if (!family) return;
+    family->homeless = group.HasKey("Homeless");
+
+    // Every member needs its own "Name" line, so a group cannot describe
+    // more members than it has lines.
+    const int64_t lines = static_cast<int64_t>(group.LineCount());
+    const int32_t members = static_cast<int32_t>(std::min<int64_t>(count, lines));
+    budget_ = 4 * lines + 64;
+
+    bool lostPartner = false;
+    for (int32_t m = 0; m < members; ++m) ReadMember(*family, m, lostPartner);
+    group.ReleaseIndex();
+
+    if (lostPartner)
+        prompter_.Notice(Format(tr("A family member of family %s was matched up with someone but their name was lost."),
+                                family->name),
+                         tr("Message"));
+    // A family none of whose members could be read would be written back
+    // without members and vanish at the next load; it is not kept.
+    if (family->memberCount <= 0) registry_.RemoveFamily(family);
+}
+
+void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
+    std::string_view firstName;
+    if (!Find(keys_.Member("Name", m), firstName) || firstName.empty()) return;
+    // A member without these keys (the writer always writes them) gets the
+    // values a family starts with, not those of the member read before it.
+    int32_t sign = Number(keys_.Member("Sign", m), 0);
+    bool male = Number(keys_.Member("Gender", m), 0) == 1;
+    std::unique_ptr<Sim> sim = registry_.NewSim(std::string(firstName), family.name, sign, male);
+    if (!sim) return;
+
+    int32_t status = Number(keys_.Member("Status", m), 3);
+    std::string partnerName = Text(keys_.Member("Match", m));
+    if (status == 3) {
+        partnerName.clear();
+    } else if (status != 0 && partnerName.empty()) {
+        status = 3;
+        lostPartner = true;
+    }
+    sim->status = status;
+    sim->partnerName = std::move(partnerName);
+
+    sim->townie = Number(keys_.Member("Townie", m), 0) == 1;
+    sim->vampire = Number(keys_.Member("Vampire", m), 0) == 1;
+    sim->atCollege = Number(keys_.Member("College", m), 0) == 1;
+    sim->degree = Number(keys_.Member("Degree", m), 0);
+    sim->aspiration = Number(keys_.Member("Aspir", m), 0);
+    bool momLink = Number(keys_.Member("MomLiv", m), 0) == 1;
+    std::string momName = Text(keys_.Member("Mom", m));
+    bool dadLink = Number(keys_.Member("DadLiv", m), 0) == 1;
+    std::string dadName = Text(keys_.Member("Dad", m));
+    int32_t lifeStage = Number(keys_.Member("Age", m), 1);
+    int32_t careerCode = Number(keys_.Member("Career", m), kCareerUnemployed);
+    auto level = static_cast<int16_t>(Number(keys_.Member("Level", m), 0));
+
+    ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0), sim->pendingFriendNames);
+    ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0), sim->pendingChemistry);
+
+    CareerFromStoredValues(sim->career, lifeStage, careerCode, level, renumber_, careers_);
+    sim->momLinkPending = momLink;
+    sim->dadLinkPending = dadLink;
+    sim->mom.SetName(momName);
+    sim->dad.SetName(dadName);
+
+    // A second member of the same first name is refused (and deleted) by the
+    // registry: every lookup by that full name would find the first anyway.
+    if (Sim* added = registry_.AddSim(std::move(sim), false, &family)) readSims_.push_back(added);
+}
+
+void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending) {
+    if (pending && !parent.name.empty()) {
+        int32_t id = registry.FindSimIdByName(parent.name);
+        parent.simId = id;
+        parent.isSim = id != -1;
+    }
+    pending = false;
+}
+
+// Turns the names parked in the Sims read from one file into ids. Lookups
+// search every registered Sim, so an imported Sim can refer to one loaded
+// earlier; the pending data is cleared so a later import leaves it alone.
+void ResolveNames(SimRegistry& registry, const std::vector<Sim*>& sims) {
+    for (Sim* sim : sims) {
+        for (const std::string& name : sim->pendingFriendNames) {
+            int32_t id = registry.FindSimIdByName(name);
+            if (id != -1) sim->friendIds.push_back(id);
+        }
+        for (const std::string& entry : sim->pendingChemistry) {
+            // "full name,type". The type follows the last comma, so a name
+            // that holds a comma still resolves.
+            size_t comma = entry.rfind(',');
+            std::string_view name(entry);
+            std::string_view type;
+            if (comma != std::string::npos) {
+                name = name.substr(0, comma);
+                type = std::string_view(entry).substr(comma + 1);
+            }
+            int32_t id = registry.FindSimIdByName(name);
+            if (id != -1) sim->chemistry.Append(id, AtoiLike(type));
+        }
+        if (!sim->partnerName.empty()) sim->partnerId = registry.FindSimIdByName(sim->partnerName);
+        ResolveParent(registry, sim->mom, sim->momLinkPending);
+        ResolveParent(registry, sim->dad, sim->dadLinkPending);
+        sim->pendingFriendNames.clear();
+        sim->pendingFriendNames.shrink_to_fit();
+        sim->pendingChemistry.clear();
+        sim->pendingChemistry.shrink_to_fit();
+        sim->partnerName.clear();
+    }
+}
+
+}  // namespace
+
+bool NeighborhoodFile::Read(const std::string& name) {
+    if (!registry_) return false;
+    return ReadGroups(GroupFile::LoadGroups(ResolvePath(name)));
+}
+
+bool NeighborhoodFile::ReadFromText(std::string contents) {
+    if (!registry_) return false;
+    return ReadGroups(GroupFile::ParseGroups(std::move(contents)));
+}
+
+bool NeighborhoodFile::ReadGroups(const GroupFile& groups) {
+    if (!registry_ || groups.Empty()) return false;
+    SilentPrompter silent;
+    Prompter& prompter = prompter_ ? *prompter_ : silent;
+
+    size_t first = 0;
+    fileCareerVersion_ = "0.0";
+    if (groups.At(0).Name() == "settings") {
+        std::string_view version;
+        if (groups.At(0).FindValue("CareerVers", version)) fileCareerVersion_ = std::string(version);
+        groups.At(0).ReleaseIndex();
+        first = 1;
+    }
+    careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
+
+    std::vector<Sim*> readSims;
+    GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, readSims);
+    for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
+    ResolveNames(*registry_, readSims);
+    registry_->RecountAllFamilies();
+    return true;
+}

@@ -1,0 +1,216 @@
+// Writing the neighborhood file. The whole file is built in one string and
+// written once, through a temporary file and a rename.
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "base/FileIO.h"
+#include "base/Prompter.h"
+#include "base/Translate.h"
+#include "model/SimRegistry.h"
+#include "storage/NeighborhoodFile.h"
+#include "storage/NeighborhoodKeys.h"
+
+namespace {
+
+// A family name can be stored only when it is not empty (a group without a
+// name has no header, so its members would join the family before it) and
+// holds neither ']' (which ends the name on reading) nor a line feed.
+bool IsStorableFamilyName(std::string_view name) {
+    return !name.empty() && name.find(']') == std::string_view::npos && name.find('\n') == std::string_view::npos;
+}
+
+// Values end at the line's end, so a line feed inside a name would start a
+// new line (and could forge keys); it is stored as a blank.
+std::string_view Storable(std::string_view text, std::string& scratch) {
+    if (text.find('\n') == std::string_view::npos) return text;
+    scratch.assign(text);
+    for (char& c : scratch)
+        if (c == '\n') c = ' ';
+    return scratch;
+}
+
+class Writer {
+public:
+    Writer(const SimRegistry& registry, Prompter& prompter, std::string& out)
+        : registry_(registry), prompter_(prompter), out_(out) {}
+
+    void ChooseFamilyNames();
+    void WriteFamily(const Family& family);
+
+private:
+    std::string_view FamilyName(const Family* family) const {
+        auto it = substitutes_.find(family);
+        return it == substitutes_.end() ? std::string_view(family->name) : std::string_view(it->second);
+    }
+    // The full name by which the file refers to a Sim, with the family name
+    // the file stores.
+    void AppendFullName(const Sim& sim) {
+        std::string scratch;
+        out_ += Storable(sim.firstName, scratch);
+        out_ += ' ';
+        out_ += sim.family ? FamilyName(sim.family) : Storable(sim.lastName, scratch);
+    }
+    void Key(std::string_view key) {
+        out_ += key;
+        out_ += '=';
+    }
+    void Line(std::string_view key, std::string_view value) {
+        Key(key);
+        out_ += value;
+        out_ += "\r\n";
+    }
+    void Number(int32_t value) {
+        char digits[16];
+        auto r = std::to_chars(digits, digits + sizeof digits, value);
+        out_.append(digits, static_cast<size_t>(r.ptr - digits));
+    }
+    void Line(std::string_view key, int32_t value) {
+        Key(key);
+        Number(value);
+        out_ += "\r\n";
+    }
+    void ParentLines(const char* livKey, const char* nameKey, int32_t m, const ParentRef& parent);
+    void WriteMember(const Sim& sim, int32_t m);
+
+    const SimRegistry& registry_;
+    Prompter& prompter_;
+    std::string& out_;
+    KeyBuffer keys_;
+    std::unordered_map<const Family*, std::string> substitutes_;
+};
+
+// Families whose names cannot be stored are saved under a substitute name
+// that no other family has, and every reference to their members uses it,
+// so nothing is lost and the user is told where to find them. (Skipping
+// them would drop their Sims; writing them nameless would merge them into
+// the family before them.)
+void Writer::ChooseFamilyNames() {
+    std::unordered_set<std::string_view> taken;
+    for (const Family* f : registry_.families) taken.insert(f->name);
+    for (const Family* f : registry_.families) {
+        if (IsStorableFamilyName(f->name)) continue;
+        std::string base = tr("Unnamed Family");
+        if (!IsStorableFamilyName(base)) base = "Unnamed Family";
+        std::string name = base;
+        for (int n = 2; taken.count(name); ++n) name = base + " " + std::to_string(n);
+        auto& stored = substitutes_[f] = name;
+        taken.insert(stored);
+        std::string text = tr("The family \"%1\" cannot be saved under its name and was saved as \"%2\".");
+        std::string shown = f->name;
+        for (char& c : shown)
+            if (c == '\n') c = ' ';
+        text.replace(text.find("%1"), 2, shown);
+        text.replace(text.find("%2"), 2, stored);
+        prompter_.Notice(text, tr("Message"));
+    }
+}
+
+void Writer::ParentLines(const char* livKey, const char* nameKey, int32_t m, const ParentRef& parent) {
+    Line(keys_.Member(livKey, m), parent.isSim ? 1 : 0);
+    if (parent.isSim || parent.name.empty()) {
+        if (const Sim* s = registry_.FindSim(parent.simId)) {
+            Key(keys_.Member(nameKey, m));
+            AppendFullName(*s);
+            out_ += "\r\n";
+        }
+    } else {
+        std::string scratch;
+        Line(keys_.Member(nameKey, m), Storable(parent.name, scratch));
+    }
+}
+
+void Writer::WriteMember(const Sim& sim, int32_t m) {
+    std::string scratch;
+    Line(keys_.Member("Name", m), Storable(sim.firstName, scratch));
+    Line(keys_.Member("Sign", m), sim.sign);
+    Line(keys_.Member("Status", m), sim.status);
+    if (sim.status != 0 && sim.status != 3) {
+        if (const Sim* partner = registry_.FindSim(sim.partnerId)) {
+            Key(keys_.Member("Match", m));
+            AppendFullName(*partner);
+            out_ += "\r\n";
+        }
+    }
+    Line(keys_.Member("Townie", m), sim.townie ? 1 : 0);
+    Line(keys_.Member("Vampire", m), sim.vampire ? 1 : 0);
+    Line(keys_.Member("College", m), sim.atCollege ? 1 : 0);
+    Line(keys_.Member("Degree", m), sim.degree);
+    Line(keys_.Member("Aspir", m), sim.aspiration);
+    ParentLines("MomLiv", "Mom", m, sim.mom);
+    ParentLines("DadLiv", "Dad", m, sim.dad);
+    Line(keys_.Member("Gender", m), sim.male ? 1 : 0);
+    Line(keys_.Member("Age", m), sim.career.lifeStage);
+    Line(keys_.Member("Career", m), sim.career.careerCode);
+    Line(keys_.Member("Level", m), sim.career.level);
+
+    Line(keys_.Member("FriendCount", m), static_cast<int32_t>(sim.friendIds.size()));
+    // A friend that is not found leaves its position empty: the numbering is
+    // not closed up, so the count still says how many positions there are.
+    for (size_t j = 0; j < sim.friendIds.size(); ++j) {
+        int32_t id = sim.friendIds[j];
+        const Sim* friendSim = id >= 0 ? registry_.FindSim(id) : nullptr;
+        if (!friendSim) continue;
+        Key(keys_.Pair('F', m, static_cast<int32_t>(j)));
+        AppendFullName(*friendSim);
+        out_ += "\r\n";
+    }
+    Line(keys_.Member("ChemCount", m), static_cast<int32_t>(sim.chemistry.Count()));
+    int32_t k = 0;
+    for (const ChemistryEntry& entry : sim.chemistry) {
+        const Sim* other = registry_.FindSim(entry.simId);
+        if (!other) continue;
+        Key(keys_.Pair('C', m, k++));
+        AppendFullName(*other);
+        out_ += ',';
+        Number(entry.type);
+        out_ += "\r\n";
+    }
+    // The member's block ends with a line holding a single CR (CR CR LF on
+    // disk); readers find no key in it.
+    out_ += "\r\r\n";
+}
+
+void Writer::WriteFamily(const Family& family) {
+    out_ += '[';
+    out_ += FamilyName(&family);
+    out_ += "]\r\n";
+    Line("NumMembers", family.memberCount);
+    if (family.homeless) Line("Homeless", "1");
+    // Members without a first name cannot be named in the file; they are
+    // left out and take no number.
+    int32_t m = 0;
+    for (const Sim* sim : family.members) {
+        if (sim->firstName.empty()) continue;
+        WriteMember(*sim, m++);
+    }
+}
+
+}  // namespace
+
+std::string NeighborhoodFile::WriteToText() {
+    if (!registry_ || registry_->IsEmpty()) return std::string();
+    SilentPrompter silent;
+    std::string out;
+    out.reserve(64 + registry_->allSims.Count() * 400);
+    out += "[settings]\r\nCareerVers=";
+    std::string scratch;
+    out += Storable(careerVersion_, scratch);
+    out += "\r\n";
+    Writer writer(*registry_, prompter_ ? *prompter_ : silent, out);
+    writer.ChooseFamilyNames();
+    for (const Family* family : registry_->families) writer.WriteFamily(*family);
+    return out;
+}
+
+bool NeighborhoodFile::Write(const std::string& name) {
+    lastError_.clear();
+    if (!registry_ || registry_->IsEmpty()) {
+        lastError_ = tr("There are no families to save.");
+        return false;
+    }
+    return WriteFileAtomically(ResolvePath(name), WriteToText(), &lastError_);
+}
