@@ -1,5 +1,6 @@
 #include "app/NestrelApp.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <wx/config.h>
@@ -67,21 +68,22 @@ void NestrelApp::ShowHelp() {
 }
 
 void NestrelApp::TakeScreenshotWhenShown(const wxString& path) {
-    // Wait until the window has been laid out and painted, then copy it from the screen.
+    // Once the loop is idle the window has been mapped; give the toolkit a moment to
+    // paint menus, toolbar and status bar, then copy the window from the screen.
     screenshotTimer_ = std::make_unique<wxTimer>();
     screenshotTimer_->Bind(wxEVT_TIMER, [this, path](wxTimerEvent&) {
-        if (frame_ != nullptr) {
-            frame_->Update();
-            const wxRect rect = frame_->GetScreenRect();
-            wxBitmap picture(rect.GetSize(), 24);
-            {
-                wxMemoryDC memory(picture);
-                wxScreenDC screen;
-                memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
-            }
-            picture.SaveFile(path, wxBITMAP_TYPE_PNG);
-            frame_->Close(true);
+        if (frame_ == nullptr) return;
+        frame_->Update();
+        Yield(true);
+        const wxRect rect = frame_->GetScreenRect();
+        wxBitmap picture(rect.GetSize(), 24);
+        {
+            wxMemoryDC memory(picture);
+            wxScreenDC screen;
+            memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
         }
+        if (!picture.SaveFile(path, wxBITMAP_TYPE_PNG)) std::fprintf(stderr, "cannot write %s\n", static_cast<const char*>(path.utf8_str()));
+        frame_->Close(true);
     });
-    screenshotTimer_->StartOnce(1500);
+    CallAfter([this] { screenshotTimer_->StartOnce(1000); });
 }
