@@ -1,0 +1,9 @@
+#pragma once
+
+class Sim;
+class Prompter;
+
+/// The promote action of the family dialog: promotes the Sim when it can be
+/// promoted and tells the user the new position, or says that it cannot be.
+/// True when the Sim was promoted.
+bool PromoteSim(Sim& sim, Prompter& prompter);

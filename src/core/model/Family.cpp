@@ -1,0 +1,152 @@
+#include "model/Family.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "model/Sim.h"
+#include "model/SimRegistry.h"
+#include "model/Vocabulary.h"
+
+Family::Family(std::string familyName, int32_t familyId)
+    : name(std::move(familyName)), id(familyId) {}
+
+bool Family::HasMember(const std::string& firstName, const std::string& lastName) const {
+    if (lastName != name) return false;
+    for (const Sim* member : members)
+        if (member->firstName == firstName) return true;
+    return false;
+}
+
+bool Family::HasMemberId(const SimRegistry& registry, int32_t simId) const {
+    const Sim* sim = registry.FindSim(simId);
+    if (!sim) return false;
+    // A member of this family answers yes without comparing any text; a Sim
+    // of a family with another name answers no. Only Sims that carry this
+    // family's name from elsewhere need the comparison of first names.
+    if (sim->family == this) return members.Contains(sim) || HasMember(sim->firstName, name);
+    if (sim->ResolvedLastName() != name) return false;
+    return HasMember(sim->firstName, sim->ResolvedLastName());
+}
+
+void Family::AddFriendReference(const SimRegistry& registry, int32_t simId) {
+    auto it = std::find(friendIds.begin(), friendIds.end(), simId);
+    if (it != friendIds.end()) {
+        ++friendCounts[static_cast<size_t>(it - friendIds.begin())];
+        return;
+    }
+    if (HasMemberId(registry, simId)) return;
+    friendIds.push_back(simId);
+    friendCounts.push_back(1);
+    ++friendCount;
+}
+
+void Family::DropFriendReference(int32_t simId, bool all) {
+    auto it = std::find(friendIds.begin(), friendIds.end(), simId);
+    if (it == friendIds.end()) return;
+    const size_t pos = static_cast<size_t>(it - friendIds.begin());
+    if (!all && friendCounts[pos] > 1) {
+        --friendCounts[pos];
+        return;
+    }
+    friendIds.erase(it);
+    friendCounts.erase(friendCounts.begin() + static_cast<std::ptrdiff_t>(pos));
+    --friendCount;
+}
+
+bool Family::AddMember(const SimRegistry& registry, Sim* sim) {
+    if (!sim || HasMember(sim->firstName, sim->ResolvedLastName())) return false;
+    if (!members.Append(sim)) return false;
+    ++memberCount;
+    for (int32_t friendId : sim->friendIds) AddFriendReference(registry, friendId);
+    DropFriendReference(sim->id, true);
+    return true;
+}
+
+bool Family::RemoveMember(Sim* sim) {
+    if (members.IsEmpty() || !members.Remove(sim)) return false;
+    --memberCount;
+    for (int32_t friendId : sim->friendIds) DropFriendReference(friendId, false);
+    return true;
+}
+
+int32_t Family::RecountFriends(const SimRegistry& registry) {
+    friendIds.clear();
+    friendCounts.clear();
+    // The same result as adding one friend reference after another. Families
+    // have few friends, so a linear search is fastest; a hash of the positions
+    // takes over for a family with very many, to stay linear.
+    constexpr size_t kLinearLimit = 48;
+    std::unordered_map<int32_t, size_t> position;
+    for (const Sim* member : members) {
+        for (int32_t friendId : member->friendIds) {
+            size_t at = friendIds.size();
+            if (friendIds.size() < kLinearLimit) {
+                auto it = std::find(friendIds.begin(), friendIds.end(), friendId);
+                at = static_cast<size_t>(it - friendIds.begin());
+            } else if (auto found = position.find(friendId); found != position.end()) {
+                at = found->second;
+            }
+            if (at < friendIds.size()) {
+                ++friendCounts[at];
+                continue;
+            }
+            if (HasMemberId(registry, friendId)) continue;
+            friendIds.push_back(friendId);
+            friendCounts.push_back(1);
+            if (friendIds.size() == kLinearLimit) {
+                for (size_t i = 0; i < friendIds.size(); ++i) position[friendIds[i]] = i;
+            } else if (friendIds.size() > kLinearLimit) {
+                position[friendId] = friendIds.size() - 1;
+            }
+        }
+    }
+    friendCount = static_cast<int32_t>(friendIds.size());
+    return friendCount;
+}
+
+std::string Family::ListLabel(const SimRegistry& registry) {
+    RecountFriends(registry);
+    return name + " (" + std::to_string(friendCount) + ")";
+}
+
+int Family::CountMembersOfGender(bool male) const {
+    int count = 0;
+    for (const Sim* member : members)
+        if (member->male == male) ++count;
+    return count;
+}
+
+int Family::CountTeensAndChildren() const {
+    int count = 0;
+    for (const Sim* member : members) {
+        int32_t stage = member->LifeStage();
+        if (stage == kLifeStageTeen || stage == kLifeStageChild) ++count;
+    }
+    return count;
+}
+
+bool Family::AllMembersTownies() const {
+    for (const Sim* member : members)
+        if (!member->townie) return false;
+    return true;
+}
+
+bool Family::HasMemberWith(int male, int32_t friendId) const {
+    for (const Sim* member : members) {
+        bool genderOk = male == -1 || member->male == (male != 0);
+        bool friendOk = friendId == -1 || member->HasFriend(friendId);
+        if (genderOk && friendOk) return true;
+    }
+    return false;
+}
+
+bool Family::HasMemberWithoutParent(const SimRegistry& registry) const {
+    for (const Sim* member : members)
+        if (!member->HasKnownParent(registry)) return true;
+    return false;
+}
+
+int32_t Family::FriendCountOf(int32_t simId) const {
+    auto it = std::find(friendIds.begin(), friendIds.end(), simId);
+    return it == friendIds.end() ? 0 : friendCounts[static_cast<size_t>(it - friendIds.begin())];
+}

@@ -1,0 +1,64 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/MyList.h"
+
+class Sim;
+class SimRegistry;
+
+/// One household. Its member list refers to Sims owned by the registry. The
+/// family friends are the Sims that at least one member has as a friend and
+/// that are not members themselves, each with the number of members having
+/// it. Membership of an id is decided by name (first name and family name),
+/// looked up through the registry.
+///
+/// Renaming a registered family changes its members' full names: do it through
+/// SimRegistry::RenameFamily (or call SimRegistry::ReindexFamily) so that
+/// lookups by name stay right.
+class Family {
+public:
+    Family(std::string familyName, int32_t familyId);
+    virtual ~Family() = default;
+    Family(const Family&) = delete;
+    Family& operator=(const Family&) = delete;
+
+    std::string name;
+    MyList members{MyList::Ownership::Refers};
+    std::vector<int32_t> friendIds;
+    std::vector<int32_t> friendCounts;
+    bool homeless = false;
+    int32_t memberCount = 0;
+    int32_t friendCount = 0;
+    int32_t id = -1;
+
+    /// lastName equals the family's name and a member has this first name.
+    bool HasMember(const std::string& firstName, const std::string& lastName) const;
+    bool HasMemberId(const SimRegistry& registry, int32_t simId) const;
+    /// Appends the Sim as a member and counts its friends; false (nothing
+    /// changed) when a member already has its first name. Does not set the
+    /// Sim's `family`.
+    bool AddMember(const SimRegistry& registry, Sim* sim);
+    /// Removes the Sim from the members (it is not deleted) and drops one
+    /// count of each of its friends. False when it is not a member.
+    bool RemoveMember(Sim* sim);
+    /// Rebuilds the family friends from the members' friends; returns friendCount.
+    int32_t RecountFriends(const SimRegistry& registry);
+    /// Recounts, then "name (friendCount)".
+    std::string ListLabel(const SimRegistry& registry);
+
+    int CountMembersOfGender(bool male) const;
+    int CountTeensAndChildren() const;
+    bool AllMembersTownies() const;
+    /// Some member matches both conditions; -1 means "any" for either.
+    bool HasMemberWith(int male, int32_t friendId) const;
+    bool HasMemberWithoutParent(const SimRegistry& registry) const;
+
+    /// The family-friend count of an id, 0 when it is not a family friend.
+    int32_t FriendCountOf(int32_t simId) const;
+
+private:
+    void AddFriendReference(const SimRegistry& registry, int32_t simId);
+    void DropFriendReference(int32_t simId, bool all);
+};

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstddef>
+#include <list>
+#include <memory>
+#include <unordered_map>
+
+class Sim;
+
+/// An ordered list of Sims. An owning list (the registry's all-Sims list)
+/// deletes a Sim when its node is removed and all of them when it is cleared
+/// or destroyed; a referring list (a family's members) never deletes. Finding
+/// and removing a node by its Sim take constant time, whatever the length.
+class MyList {
+public:
+    enum class Ownership { Refers, Owns };
+
+    explicit MyList(Ownership ownership = Ownership::Refers);
+    ~MyList();
+    MyList(const MyList&) = delete;
+    MyList& operator=(const MyList&) = delete;
+
+    bool OwnsContents() const { return owns_; }
+    size_t Count() const { return nodes_.size(); }
+    bool IsEmpty() const { return nodes_.empty(); }
+    bool Contains(const Sim* sim) const { return where_.count(sim) != 0; }
+
+    /// Appends a Sim the list does not own (referring lists). A Sim already
+    /// in the list, or nullptr, is refused.
+    bool Append(Sim* sim);
+    /// Appends a Sim and takes ownership (owning lists). Returns the Sim;
+    /// nullptr when refused (then the Sim is deleted).
+    Sim* AppendOwned(std::unique_ptr<Sim> sim);
+    /// Removes the Sim's node; an owning list deletes the Sim. False when the
+    /// Sim is not in the list.
+    bool Remove(Sim* sim);
+    /// Removes the Sim's node without deleting it and hands it over; an empty
+    /// pointer when the Sim is not here or the list does not own it.
+    std::unique_ptr<Sim> Release(Sim* sim);
+    /// Empties the list (an owning list deletes every Sim).
+    void Clear();
+
+    Sim* Front() const { return nodes_.empty() ? nullptr : nodes_.front(); }
+    /// The Sim after the given one in list order, or nullptr.
+    Sim* Next(const Sim* sim) const;
+
+    using const_iterator = std::list<Sim*>::const_iterator;
+    const_iterator begin() const { return nodes_.begin(); }
+    const_iterator end() const { return nodes_.end(); }
+
+private:
+    bool owns_;
+    std::list<Sim*> nodes_;
+    std::unordered_map<const Sim*, std::list<Sim*>::iterator> where_;
+};

@@ -1,0 +1,14 @@
+#include "model/ParentRef.h"
+
+#include "model/Sim.h"
+#include "model/SimRegistry.h"
+
+std::string ParentRef::DisplayName(const SimRegistry& registry) const {
+    if (isSim || name.empty()) {
+        const ::Sim* parent = registry.FindSim(simId);
+        return parent ? parent->FullName() : std::string();
+    }
+    return name;
+}
+
+::Sim* ParentRef::Sim(const SimRegistry& registry) const { return registry.FindSim(simId); }

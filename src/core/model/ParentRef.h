@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+class Sim;
+class SimRegistry;
+
+/// A parent who may or may not be a Sim of the neighborhood: a typed name, or
+/// a Sim id when `isSim` is set.
+struct ParentRef {
+    std::string name;
+    int32_t simId = -1;
+    bool isSim = false;
+
+    /// Stores a typed name and forgets any linked Sim.
+    void SetName(const std::string& text) {
+        name = text;
+        simId = -1;
+        isSim = false;
+    }
+    /// Links the reference to a Sim of the neighborhood.
+    void SetSim(int32_t id) {
+        simId = id;
+        isSim = true;
+    }
+    /// The linked Sim's full name (empty when it no longer exists) when the
+    /// reference names a Sim or has no typed name; otherwise the typed name.
+    std::string DisplayName(const SimRegistry& registry) const;
+    /// The Sim with `simId`, whatever `isSim` says; nullptr when none.
+    ::Sim* Sim(const SimRegistry& registry) const;
+};

@@ -1,0 +1,119 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "careers/SimCareerData.h"
+#include "model/MatchList.h"
+#include "model/ParentRef.h"
+
+class Family;
+class SimRegistry;
+
+/// One person of the neighborhood. Sims refer to one another only by id,
+/// resolved through the registry on every use; a Sim's only pointer is to its
+/// own family. The pending fields hold names read from a file until the file
+/// reader resolves them to ids.
+///
+/// Renaming a registered Sim (firstName) or moving it to another family
+/// changes its full name: do it through SimRegistry::RenameSim / ReindexSim so
+/// that lookups by name stay right.
+class Sim {
+public:
+    Sim(std::string first, std::string last, int32_t signCode, int32_t simId, bool isMale);
+    virtual ~Sim() = default;
+    Sim(const Sim&) = delete;
+    Sim& operator=(const Sim&) = delete;
+
+    bool momLinkPending = false;
+    bool dadLinkPending = false;
+    ParentRef mom;
+    ParentRef dad;
+    int32_t status = 3;
+    int32_t partnerId = -1;
+    std::string partnerName;
+    std::string lastName;
+    std::string firstName;
+    bool male = false;
+    int32_t id = -1;
+    std::vector<std::string> pendingFriendNames;
+    std::vector<int32_t> friendIds;
+    int32_t sign = 0;
+    std::string signName;
+    int32_t likes = 0;
+    Family* family = nullptr;
+    MatchList chemistry;
+    std::vector<std::string> pendingChemistry;
+    SimCareerData career;
+    bool townie = false;
+    bool vampire = false;
+    bool atCollege = false;
+    int32_t degree = 0;
+    int32_t aspiration = 0;
+
+    // --- Names ---
+    /// The family's name when the Sim has a family, else its own lastName.
+    const std::string& ResolvedLastName() const;
+    /// "first last" — the form by which files and lookups name a Sim.
+    std::string FullName() const;
+    /// "last, first".
+    std::string SortName() const;
+    /// "first last (sign)".
+    std::string ListLabel() const;
+    /// "first last (sign)(friend count)".
+    std::string ListLabelWithFriends() const;
+
+    // --- Sign ---
+    /// Sets signName and likes for one of the twelve sign codes; any other
+    /// code leaves both unchanged.
+    void ApplySign();
+
+    // --- Status and partner ---
+    std::string StatusName() const;
+    ::Sim* Partner(const SimRegistry& registry) const;
+    std::string PartnerFullName(const SimRegistry& registry) const;
+    /// Gives this Sim the status and partner; the former partner becomes
+    /// Single, the new one gets the same status and this Sim as partner.
+    /// Returns the new partner (nullptr when not found).
+    ::Sim* SetPartner(SimRegistry& registry, int32_t newStatus, int32_t newPartnerId);
+
+    // --- Friends ---
+    bool HasFriend(int32_t simId) const;
+    /// Adds a friend (and, mirrored, this Sim to the friend), recounting the
+    /// family friends of the families concerned. False when already a friend.
+    bool AddFriend(SimRegistry& registry, int32_t simId, bool mirror);
+    /// True when the list is empty or the id was removed; false when the
+    /// list holds other ids only. Touches nobody else.
+    bool RemoveFriend(int32_t simId);
+    /// Leaves every friend's list, then empties this Sim's list. Family
+    /// friend counts are left for the next recount.
+    void ClearFriends(SimRegistry& registry);
+    /// The full name of the friend at a position, or empty text.
+    std::string FriendFullName(const SimRegistry& registry, int index) const;
+
+    // --- Chemistry ---
+    /// False when there already is an entry for the Sim; mirrored, the other
+    /// Sim gets an entry of the same type.
+    bool AddChemistry(SimRegistry& registry, int32_t simId, int32_t type, bool mirror);
+    void RemoveChemistry(int32_t simId);
+    /// Every chemistry partner drops its entry for this Sim; then the list is emptied.
+    void ClearChemistry(SimRegistry& registry);
+
+    /// ClearFriends then ClearChemistry: the Sim leaves all links.
+    void Detach(SimRegistry& registry);
+
+    // --- Parents ---
+    bool HasKnownParent(const SimRegistry& registry) const;
+
+    // --- Family and time ---
+    bool IsHomeless() const;
+    int32_t LifeStage() const { return career.lifeStage; }
+    std::string CareerHours() const { return career.GetHours(); }
+    /// Whether the Sim is free at an hour 7..24 (not at work, not at school,
+    /// not homeless).
+    bool IsAvailableAt(int hour) const;
+};
+
+/// The rule of IsAvailableAt for given working hours, life stage and
+/// homelessness; exposed for lists that test hours without a Sim.
+bool IsAvailableWithHours(const std::string& hours, int32_t lifeStage, bool homeless, int hour);
