@@ -83,16 +83,26 @@ TEST_F(StartUpTest, MissingToolbarPicturesLeaveWorkingTools) {
     EXPECT_EQ(helpRequests_, 1);
 }
 
-TEST_F(StartUpTest, SaveCommandsStayDisabledWithNoFamily) {
+TEST_F(StartUpTest, SaveCommandsFollowWhetherTheNeighborhoodHasAFamily) {
     NestrelFrame& frame = BuildFrame();
-    OpenMenu(0);
     wxMenuBar* bar = frame.GetMenuBar();
-    for (int id : {ID_SAVE, ID_SAVE_AS, ID_BACKUP}) EXPECT_FALSE(bar->IsEnabled(id)) << id;
+    const int saveIds[] = {ID_SAVE, ID_SAVE_AS, ID_BACKUP};
+    OpenMenu(0);
+    for (int id : saveIds) EXPECT_FALSE(bar->IsEnabled(id)) << id;
     for (int id : {ID_NEW, ID_LOAD, ID_IMPORT, ID_SETTINGS, ID_EXIT}) EXPECT_TRUE(bar->IsEnabled(id)) << id;
+    frame.EnableSaveItems(true);  // nothing to save yet
+    for (int id : saveIds) EXPECT_FALSE(bar->IsEnabled(id)) << id;
 
-    // Asking to enable them changes nothing while there is nothing to save.
-    frame.EnableSaveItems(true);
-    for (int id : {ID_SAVE, ID_SAVE_AS, ID_BACKUP}) EXPECT_FALSE(bar->IsEnabled(id)) << id;
+    SimRegistry& registry = frame.Registry();
+    registry.AddFamily(registry.NewFamily("Goth"));
+    OpenMenu(0);
+    for (int id : saveIds) EXPECT_TRUE(bar->IsEnabled(id)) << id;
+    frame.EnableSaveItems(false);  // as after a failed load
+    for (int id : saveIds) EXPECT_FALSE(bar->IsEnabled(id)) << id;
+
+    registry.Clear();
+    OpenMenu(0);
+    for (int id : saveIds) EXPECT_FALSE(bar->IsEnabled(id)) << id;
 }
 
 TEST_F(StartUpTest, ModifiedFlagStarsTheFileNameAndClearsTheMessage) {
@@ -144,9 +154,10 @@ TEST_F(CommandTest, HelpFromMenuAndToolbarShowsHelp) {
 }
 
 TEST_F(CommandTest, ClosingTheWindowResetsTheIdCounters) {
-    BuildFrame();
+    NestrelFrame& frame = BuildFrame();
+    frame.Registry().AddFamily(frame.Registry().NewFamily("Pleasant"));
     counters_.NextSimId();
-    counters_.NextFamilyId();
+    EXPECT_EQ(counters_.familyCounter, 1);
     frame_->Close(true);
     PumpEvents();
     EXPECT_FALSE(frame_);

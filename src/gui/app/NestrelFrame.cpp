@@ -7,7 +7,8 @@
 NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE, "frame"),
       context_(context),
-      prompter_(nullptr) {
+      prompter_(nullptr),
+      registry_(context.counters, prompter_) {
     CreateOwnedObjects();
     installDir_ = context_.installDir;
     LoadNamesList();
@@ -28,13 +29,14 @@ NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxP
 }
 
 NestrelFrame::~NestrelFrame() {
-    // The neighborhood is cleared with the frame, so ids start at 1 again.
+    // The neighborhood goes with the frame, so ids start at 1 again.
+    registry_.Clear();
     context_.counters.Reset();
 }
 
 void NestrelFrame::CreateOwnedObjects() {
-    // The registry, career table, neighborhood file, program settings, matchmaker
-    // settings and names list are created here as they arrive.
+    // The registry is a member. The career table, neighborhood file, program settings,
+    // matchmaker settings and names list are created here as they arrive.
 }
 
 void NestrelFrame::LoadNamesList() {
@@ -73,10 +75,8 @@ void NestrelFrame::LoadLastNeighborhood() {
 }
 
 void NestrelFrame::NameRegistryAndFillLists() {
-    // The registry takes the configured file name and the family list is filled here.
+    // The registry takes the configured file name (even after a failed load) and the
+    // family list is filled here.
 }
 
-bool NestrelFrame::NeighborhoodIsEmpty() const {
-    // No neighborhood can be held yet, so there is never anything to save.
-    return true;
-}
+bool NestrelFrame::NeighborhoodIsEmpty() const { return registry_.IsEmpty(); }

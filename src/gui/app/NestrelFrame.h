@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "common/MessageBox.h"
+#include "model/SimRegistry.h"
 
 class wxPanel;
 
@@ -39,6 +40,7 @@ public:
 
     const std::string& InstallDir() const { return installDir_; }
     AppContext& Context() { return context_; }
+    SimRegistry& Registry() { return registry_; }
     Prompter& MessagePrompter() { return prompter_; }
 
 private:
@@ -70,6 +72,7 @@ private:
     AppContext& context_;
     std::string installDir_;
     MessageBoxPrompter prompter_;
+    SimRegistry registry_;
     wxPanel* panel_ = nullptr;
     std::string currentFile_;
     bool modified_ = false;
