@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "storage/GroupFile.h"
 
@@ -17,19 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)g.LineCount();
     }
     // A written file reads back to the same groups, except that a nameless
-    // group after the first joins the group before it (it has no header).
+    // group has no header, so it joins the group written before it (or, when
+    // nothing was written yet and it has lines, forms the nameless first group).
     GroupFile again = GroupFile::ParseGroups(file.ToText());
-    size_t expected = 0;
-    for (size_t i = 0; i < file.Size(); ++i)
-        if (i == 0 || !file.At(i).Name().empty()) ++expected;
-    if (file.Size() && file.At(0).Name().empty() && file.At(0).Body().empty()) --expected;
-    if (again.Size() != expected) abort();
-    size_t j = 0;
-    for (size_t i = 0; i < file.Size(); ++i) {
-        if (i > 0 && file.At(i).Name().empty()) continue;
-        if (i == 0 && file.At(0).Name().empty() && file.At(0).Body().empty()) continue;
-        if (again.At(j).Name() != file.At(i).Name()) abort();
-        ++j;
+    std::vector<std::string_view> expected;
+    for (const Group& g : file) {
+        if (!g.Name().empty())
+            expected.push_back(g.Name());
+        else if (expected.empty() && !g.Body().empty())
+            expected.push_back(g.Name());
     }
+    if (again.Size() != expected.size()) abort();
+    for (size_t i = 0; i < expected.size(); ++i)
+        if (again.At(i).Name() != expected[i]) abort();
+    // and that text is a fixed point
+    if (GroupFile::ParseGroups(again.ToText()).ToText() != again.ToText()) abort();
     return 0;
 }

@@ -1,0 +1,53 @@
+#include <wx/intl.h>
+#include <wx/toolbar.h>
+
+#include "app/CommandIds.h"
+#include "app/NestrelFrame.h"
+#include "common/ResBitmap.h"
+
+namespace {
+
+struct ToolSpec {
+    int id;
+    const char* image;  // BMP file under res/
+    const char* label;
+    const char* tooltip;
+};
+
+constexpr ToolSpec kTools[] = {
+    {ID_HELP, "help.bmp", "Help", "Nestrel Help"},
+    {ID_REFRESH, "refresh.bmp", "Refresh", "Refresh Sim List"},
+    {ID_HOMELESS, "homeless.bmp", "Homeless", "Show Homeless Dialog"},
+    {ID_MATCHMAKER, "matchmaker.bmp", "MatchMaker", "Show MatchMaker Dialog"},
+    {ID_CAREER_INFO, "careerinfo1.bmp", "Career Info", "Show Career Info Dialog"},
+};
+
+// Stands in for a picture that is missing or unreadable, so the tool still shows and works.
+wxBitmap BlankToolBitmap(wxSize size) {
+    wxImage blank(size);
+    blank.SetAlpha();
+    for (int y = 0; y < size.y; ++y)
+        for (int x = 0; x < size.x; ++x) blank.SetAlpha(x, y, 0);
+    return wxBitmap(blank);
+}
+
+}  // namespace
+
+void NestrelFrame::BuildToolBar() {
+    wxBitmap images[std::size(kTools)];
+    wxSize toolSize(0, 0);
+    for (size_t i = 0; i < std::size(kTools); ++i) {
+        images[i] = LoadResBitmap(kTools[i].image);
+        if (images[i].IsOk()) toolSize.IncTo(images[i].GetSize());
+    }
+    if (toolSize.x == 0) toolSize = wxSize(24, 24);
+
+    wxToolBar* toolBar = CreateToolBar(wxTB_DEFAULT_STYLE | wxTB_FLAT, wxID_ANY, "toolbar");
+    toolBar->SetToolBitmapSize(toolSize);
+    for (size_t i = 0; i < std::size(kTools); ++i) {
+        const wxBitmap& image = images[i].IsOk() ? images[i] : BlankToolBitmap(toolSize);
+        toolBar->AddTool(kTools[i].id, wxGetTranslation(kTools[i].label), image,
+                         wxGetTranslation(kTools[i].tooltip), wxITEM_NORMAL);
+    }
+    toolBar->Realize();
+}

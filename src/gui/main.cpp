@@ -1,0 +1,3 @@
+#include "app/NestrelApp.h"
+
+wxIMPLEMENT_APP(NestrelApp);
