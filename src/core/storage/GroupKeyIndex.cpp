@@ -3,7 +3,8 @@
 #include <cstring>
 
 uint32_t GroupKeyIndex::Hash(const char* key, size_t length) {
-    // FNV-1a: keys are short ("Name12", "F31"), so a simple byte hash is enough.
+    // FNV-1a: keys are short ("Name12", "F31"); byte-wise hashing measured
+    // faster here than word-wise mixing with its variable-length loads.
     uint32_t h = 2166136261u;
     for (size_t i = 0; i < length; ++i) {
         h ^= static_cast<unsigned char>(key[i]);
@@ -37,9 +38,16 @@ void GroupKeyIndex::Build(std::string_view body) {
     mask_ = capacity - 1;
 
     for (const char* p = begin; p < end;) {
-        const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        // Keys are short: find the '=' (or the line's end) byte by byte, then
+        // the line feed after the value.
+        const char* eq = p;
+        while (eq < end && *eq != '=' && *eq != '\n') ++eq;
+        const char* lf;
+        if (eq < end && *eq == '=')
+            lf = static_cast<const char*>(std::memchr(eq, '\n', static_cast<size_t>(end - eq)));
+        else
+            lf = eq < end ? eq : nullptr, eq = nullptr;
         const char* lineEnd = lf ? lf : end;
-        const char* eq = static_cast<const char*>(std::memchr(p, '=', static_cast<size_t>(lineEnd - p)));
         if (eq) {
             const auto keyLength = static_cast<uint32_t>(eq - p);
             const uint32_t h = Hash(p, keyLength);
