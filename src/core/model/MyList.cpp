@@ -53,3 +53,10 @@ Sim* MyList::Next(const Sim* sim) const {
     auto next = std::next(found->second);
     return next == nodes_.end() ? nullptr : *next;
 }
+
+Sim* MyList::At(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= nodes_.size()) return nullptr;
+    auto it = nodes_.begin();
+    std::advance(it, index);
+    return *it;
+}

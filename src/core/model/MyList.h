@@ -40,6 +40,9 @@ public:
     void Clear();
 
     Sim* Front() const { return nodes_.empty() ? nullptr : nodes_.front(); }
+    /// The Sim at a position (a walk from the front: meant for the short
+    /// member lists of families, e.g. a list box selection); nullptr outside.
+    Sim* At(int index) const;
     /// The Sim after the given one in list order, or nullptr.
     Sim* Next(const Sim* sim) const;
 

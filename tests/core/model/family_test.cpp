@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/ModelFixture.h"
+
+TEST_F(ModelTest, FamilyFriendCountsFollowMembersComingAndGoing) {
+    Family* lee = MakeFamily("Lee");
+    Family* kim = MakeFamily("Kim");
+    Sim* x = MakeSim(kim, "X");
+    Sim* ann = MakeSim(lee, "Ann");
+    ann->AddFriend(reg, x->id, true);
+    // A new member who already has x as a friend raises x's count to 2.
+    auto bo = reg.NewSim("Bo", "Lee", 1, true);
+    bo->friendIds.push_back(x->id);
+    Sim* b = reg.AddSim(std::move(bo), false, lee);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(lee->friendCount, 1);
+    EXPECT_EQ(lee->FriendCountOf(x->id), 2);
+    // Removing one of the two lowers it to 1 and keeps the friend.
+    EXPECT_TRUE(lee->RemoveMember(b));
+    EXPECT_EQ(lee->FriendCountOf(x->id), 1);
+    EXPECT_EQ(lee->friendCount, 1);
+    EXPECT_EQ(lee->memberCount, 1);
+    EXPECT_FALSE(lee->RemoveMember(b));
+    lee->AddMember(reg, b);  // put it back for a clean teardown
+}
+
+TEST_F(ModelTest, AFriendWhoJoinsTheFamilyStopsBeingAFamilyFriend) {
+    Family* lee = MakeFamily("Lee");
+    Family* kim = MakeFamily("Kim");
+    Sim* ann = MakeSim(lee, "Ann");
+    Sim* cy = MakeSim(kim, "Cy");
+    ann->AddFriend(reg, cy->id, true);
+    ASSERT_EQ(lee->FriendCountOf(cy->id), 1);
+    // Cy moves over to the Lees, the way the transfer does it.
+    kim->RemoveMember(cy);
+    cy->family = lee;
+    ASSERT_TRUE(lee->AddMember(reg, cy));
+    reg.ReindexSim(*cy);
+    EXPECT_EQ(lee->FriendCountOf(cy->id), 0);
+    EXPECT_EQ(lee->friendCount, 0);
+    EXPECT_EQ(lee->RecountFriends(reg), 0);
+    EXPECT_EQ(reg.FindSimIdByName("Cy Lee"), cy->id);
+    EXPECT_EQ(reg.FindSimIdByName("Cy Kim"), -1);
+    reg.RemoveFamily(kim);
+}
+
+TEST_F(ModelTest, RecountCountsEachFamilyFriendOnce) {
+    Family* lee = MakeFamily("Lee");
+    Family* kim = MakeFamily("Kim");
+    Sim* a = MakeSim(lee, "A");
+    Sim* b = MakeSim(lee, "B");
+    Sim* x = MakeSim(kim, "X");
+    Sim* y = MakeSim(kim, "Y");
+    a->friendIds = {x->id, b->id, y->id};
+    b->friendIds = {y->id, a->id, 9999};
+    EXPECT_EQ(lee->RecountFriends(reg), 3);
+    EXPECT_EQ(lee->friendIds, (std::vector<int32_t>{x->id, y->id, 9999}));
+    EXPECT_EQ(lee->friendCounts, (std::vector<int32_t>{1, 2, 1}));
+    EXPECT_EQ(lee->ListLabel(reg), "Lee (3)");
+}
+
+TEST_F(ModelTest, FamilyQueries) {
+    Family* f = MakeFamily("F");
+    EXPECT_TRUE(f->AllMembersTownies());
+    Sim* a = MakeSim(f, "A", 1, true);
+    Sim* b = MakeSim(f, "B", 1, false);
+    b->career.lifeStage = 2;
+    Sim* c = MakeSim(f, "C", 1, false);
+    c->career.lifeStage = 3;
+    a->townie = true;
+    EXPECT_FALSE(f->AllMembersTownies());
+    EXPECT_EQ(f->CountMembersOfGender(true), 1);
+    EXPECT_EQ(f->CountMembersOfGender(false), 2);
+    EXPECT_EQ(f->CountTeensAndChildren(), 2);
+    a->friendIds.push_back(77);
+    EXPECT_TRUE(f->HasMemberWith(1, 77));
+    EXPECT_FALSE(f->HasMemberWith(0, 77));
+    EXPECT_TRUE(f->HasMemberWith(-1, 77));
+    EXPECT_TRUE(f->HasMemberWith(0, -1));
+    EXPECT_FALSE(f->HasMemberWith(-1, 78));
+    EXPECT_TRUE(f->HasMemberWithoutParent(reg));
+    for (Sim* s : {a, b, c}) s->dad.SetName("Pa");
+    EXPECT_FALSE(f->HasMemberWithoutParent(reg));
+    EXPECT_TRUE(f->HasMember("A", "F"));
+    EXPECT_FALSE(f->HasMember("a", "F"));
+    EXPECT_FALSE(f->HasMember("A", "f"));
+    EXPECT_TRUE(f->HasMemberId(reg, b->id));
+    EXPECT_FALSE(f->HasMemberId(reg, -1));
+}
+
+// The recount as the plain rule reads: one friend reference after another.
+static void ReferenceRecount(const SimRegistry& reg, const Family& family,
+                             std::vector<int32_t>& ids, std::vector<int32_t>& counts) {
+    ids.clear();
+    counts.clear();
+    for (const Sim* member : family.members)
+        for (int32_t id : member->friendIds) {
+            auto it = std::find(ids.begin(), ids.end(), id);
+            if (it != ids.end()) {
+                ++counts[size_t(it - ids.begin())];
+                continue;
+            }
+            if (family.HasMemberId(reg, id)) continue;
+            ids.push_back(id);
+            counts.push_back(1);
+        }
+}
+
+TEST_F(ModelTest, RecountOfAFamilyWithVeryManyFriendsMatchesTheRule) {
+    Family* big = MakeFamily("Big");
+    Family* other = MakeFamily("Other");
+    std::vector<Sim*> members, outsiders;
+    for (int i = 0; i < 4; ++i) members.push_back(MakeSim(big, "M" + std::to_string(i)));
+    for (int i = 0; i < 150; ++i) outsiders.push_back(MakeSim(other, "O" + std::to_string(i)));
+    // Overlapping friends, members among them, and ids nobody has.
+    unsigned seed = 12345;
+    for (Sim* m : members)
+        for (int k = 0; k < 90; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            unsigned pick = (seed >> 8) % 170;
+            int32_t id = pick < 150 ? outsiders[pick]->id
+                         : pick < 160 ? members[pick % 4]->id
+                                      : int32_t(100000 + pick);
+            if (!m->HasFriend(id)) m->friendIds.push_back(id);
+        }
+    std::vector<int32_t> ids, counts;
+    ReferenceRecount(reg, *big, ids, counts);
+    ASSERT_GT(ids.size(), 60u);  // well past the size where a hash takes over
+    EXPECT_EQ(big->RecountFriends(reg), int32_t(ids.size()));
+    EXPECT_EQ(big->friendIds, ids);
+    EXPECT_EQ(big->friendCounts, counts);
+}
+
+TEST_F(ModelTest, ASimCarryingTheFamilysNameFromElsewhereCountsAsMember) {
+    // Two families named Lee (a file can hold that): Ann of the second Lee
+    // family is "a member" of the first by name, so she is no family friend.
+    Family* lee1 = MakeFamily("Lee");
+    Family* lee2 = MakeFamily("Lee");
+    Sim* ann1 = MakeSim(lee1, "Ann");
+    Sim* bo = MakeSim(lee1, "Bo");
+    Sim* ann2 = MakeSim(lee2, "Ann");
+    Sim* cy = MakeSim(lee2, "Cy");
+    bo->friendIds = {ann2->id, cy->id};
+    EXPECT_TRUE(lee1->HasMemberId(reg, ann2->id));
+    EXPECT_FALSE(lee1->HasMemberId(reg, cy->id));
+    EXPECT_EQ(lee1->RecountFriends(reg), 1);
+    EXPECT_EQ(lee1->friendIds, (std::vector<int32_t>{cy->id}));
+    (void)ann1;
+}
