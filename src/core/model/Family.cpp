@@ -19,7 +19,13 @@ bool Family::HasMember(const std::string& firstName, const std::string& lastName
 
 bool Family::HasMemberId(const SimRegistry& registry, int32_t simId) const {
     const Sim* sim = registry.FindSim(simId);
-    return sim && HasMember(sim->firstName, sim->ResolvedLastName());
+    if (!sim) return false;
+    // A member of this family answers yes without comparing any text; a Sim
+    // of a family with another name answers no. Only Sims that carry this
+    // family's name from elsewhere need the comparison of first names.
+    if (sim->family == this) return members.Contains(sim) || HasMember(sim->firstName, name);
+    if (sim->ResolvedLastName() != name) return false;
+    return HasMember(sim->firstName, sim->ResolvedLastName());
 }
 
 void Family::AddFriendReference(const SimRegistry& registry, int32_t simId) {
@@ -66,25 +72,32 @@ bool Family::RemoveMember(Sim* sim) {
 int32_t Family::RecountFriends(const SimRegistry& registry) {
     friendIds.clear();
     friendCounts.clear();
-    // Same result as adding one friend reference after another, but with a
-    // hash of the positions so that a family with many friends stays linear.
+    // The same result as adding one friend reference after another. Families
+    // have few friends, so a linear search is fastest; a hash of the positions
+    // takes over for a family with very many, to stay linear.
+    constexpr size_t kLinearLimit = 48;
     std::unordered_map<int32_t, size_t> position;
-    std::unordered_map<int32_t, bool> isMember;
     for (const Sim* member : members) {
         for (int32_t friendId : member->friendIds) {
-            auto found = position.find(friendId);
-            if (found != position.end()) {
-                ++friendCounts[found->second];
+            size_t at = friendIds.size();
+            if (friendIds.size() < kLinearLimit) {
+                auto it = std::find(friendIds.begin(), friendIds.end(), friendId);
+                at = static_cast<size_t>(it - friendIds.begin());
+            } else if (auto found = position.find(friendId); found != position.end()) {
+                at = found->second;
+            }
+            if (at < friendIds.size()) {
+                ++friendCounts[at];
                 continue;
             }
-            auto known = isMember.find(friendId);
-            bool memberFriend =
-                known != isMember.end() ? known->second : HasMemberId(registry, friendId);
-            isMember[friendId] = memberFriend;
-            if (memberFriend) continue;
-            position[friendId] = friendIds.size();
+            if (HasMemberId(registry, friendId)) continue;
             friendIds.push_back(friendId);
             friendCounts.push_back(1);
+            if (friendIds.size() == kLinearLimit) {
+                for (size_t i = 0; i < friendIds.size(); ++i) position[friendIds[i]] = i;
+            } else if (friendIds.size() > kLinearLimit) {
+                position[friendId] = friendIds.size() - 1;
+            }
         }
     }
     friendCount = static_cast<int32_t>(friendIds.size());

@@ -72,9 +72,8 @@ void SimRegistry::RebuildNameIndex() const {
 
 Sim* SimRegistry::FindSim(int32_t simId) const {
     if (simId == -1) return nullptr;
-    auto found = byId_.find(simId);
-    if (found == byId_.end() || found->second.empty()) return nullptr;
-    return found->second.front().sim;
+    auto found = firstById_.find(simId);
+    return found == firstById_.end() ? nullptr : found->second.sim;
 }
 
 int32_t SimRegistry::FindSimIdByName(std::string_view fullName) const {
@@ -124,7 +123,8 @@ Sim* SimRegistry::AddSim(std::unique_ptr<Sim> sim, bool recount, Family* family)
     slot.seq = seq;
     slot.indexedId = raw->id;
     slot.indexedName = raw->FullName();
-    BucketInsert(byId_[raw->id], {seq, raw});
+    if (!firstById_.try_emplace(raw->id, Entry{seq, raw}).second)
+        BucketInsert(idDuplicates_[raw->id], {seq, raw});
     if (!nameIndexStale_) BucketInsert(byName_[slot.indexedName], {seq, raw});
     if (recount) family->RecountFriends(*this);
     return raw;
@@ -144,11 +144,20 @@ bool SimRegistry::RemoveSim(Sim* sim) {
     }
     auto slot = slots_.find(sim);
     if (slot != slots_.end()) {
-        auto idBucket = byId_.find(slot->second.indexedId);
-        if (idBucket != byId_.end()) {
-            BucketRemove(idBucket->second, sim);
-            if (idBucket->second.empty()) byId_.erase(idBucket);
+        const int32_t indexedId = slot->second.indexedId;
+        auto first = firstById_.find(indexedId);
+        auto dups = idDuplicates_.find(indexedId);
+        if (first != firstById_.end() && first->second.sim == sim) {
+            if (dups != idDuplicates_.end() && !dups->second.empty()) {
+                first->second = dups->second.front();
+                dups->second.erase(dups->second.begin());
+            } else {
+                firstById_.erase(first);
+            }
+        } else if (dups != idDuplicates_.end()) {
+            BucketRemove(dups->second, sim);
         }
+        if (dups != idDuplicates_.end() && dups->second.empty()) idDuplicates_.erase(dups);
         if (!nameIndexStale_) {
             auto nameBucket = byName_.find(slot->second.indexedName);
             if (nameBucket != byName_.end()) {
@@ -308,7 +317,8 @@ void SimRegistry::Clear() {
     families.Clear();
     allSims.Clear();
     slots_.clear();
-    byId_.clear();
+    firstById_.clear();
+    idDuplicates_.clear();
     byName_.clear();
     nameIndexStale_ = false;
 }

@@ -147,7 +147,11 @@ private:
     Prompter* prompter_ = nullptr;
     uint64_t nextSeq_ = 0;
     mutable std::unordered_map<const Sim*, SimSlot> slots_;
-    std::unordered_map<int32_t, Bucket> byId_;
+    // Ids are unique in practice: the first Sim of each id sits in a flat map;
+    // later Sims with an id already taken (only hand-made records) wait in
+    // idDuplicates_ in registration order.
+    std::unordered_map<int32_t, Entry> firstById_;
+    std::unordered_map<int32_t, Bucket> idDuplicates_;
     mutable std::unordered_map<std::string, Bucket> byName_;
     mutable bool nameIndexStale_ = false;
 };

@@ -249,3 +249,20 @@ TEST_F(ModelTest, SetHomelessKeepsTheFamilyInLookups) {
     reg.SetHomeless(f, false);
     EXPECT_FALSE(a->IsHomeless());
 }
+
+TEST_F(ModelTest, SharedIdsResolveToTheFirstRegistered) {
+    // Only hand-made records share an id, but lookups must still answer as a
+    // walk of all Sims in order would.
+    Family* f = MakeFamily("F");
+    Sim* first = reg.AddSim(std::make_unique<Sim>("A", "", 0, 50, false), false, f);
+    Sim* second = reg.AddSim(std::make_unique<Sim>("B", "", 0, 50, false), false, f);
+    Sim* third = reg.AddSim(std::make_unique<Sim>("C", "", 0, 50, false), false, f);
+    EXPECT_EQ(reg.FindSim(50), first);
+    reg.RemoveSim(second);
+    EXPECT_EQ(reg.FindSim(50), first);
+    reg.RemoveSim(first);
+    EXPECT_EQ(reg.FindSim(50), third);
+    reg.RemoveSim(third);
+    EXPECT_EQ(reg.FindSim(50), nullptr);
+    EXPECT_TRUE(reg.IsEmpty());
+}
