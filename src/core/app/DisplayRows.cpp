@@ -66,17 +66,14 @@ std::vector<DisplayRow> BuildDisplayRows(const DisplayRequest& request,
         row.simId = id;
         row.nameAndSign = sim->ListLabel();
         row.friendText = (request.allFriends || friends.count(id)) ? yes : no;
-        bool available = false;
-        if (sim->IsHomeless()) {
-            row.availableText = homeless;
-        } else {
-            available = sim->IsAvailableAt(hour);
-            row.availableText = available ? yes : no;
-        }
         row.hours = sim->CareerHours();
+        const bool isHomeless = sim->IsHomeless();
+        const bool available =
+            IsAvailableWithHours(row.hours, sim->LifeStage(), isHomeless, hour);
+        row.availableText = isHomeless ? homeless : available ? yes : no;
         ColourRow(row, available, sim->male, settings);
         rows.push_back(std::move(row));
-        keys.push_back(order.KeyFor(*sim));
+        keys.push_back(order.KeyFor(*sim, available));
     }
 
     if (order.OrdersNothing()) return rows;

@@ -18,10 +18,14 @@ SimOrder::SimOrder(int32_t firstOrder, int32_t secondOrder, int hour)
     : codes_{firstOrder, secondOrder}, hour_(hour) {}
 
 SimOrderKey SimOrder::KeyFor(const Sim& sim) const {
+    return KeyFor(sim, Uses(kOrderAvailable) && sim.IsAvailableAt(hour_));
+}
+
+SimOrderKey SimOrder::KeyFor(const Sim& sim, bool availableAtHour) const {
     SimOrderKey key;
     key.lifeStage = sim.LifeStage();
     key.male = sim.male;
-    if (Uses(kOrderAvailable)) key.available = sim.IsAvailableAt(hour_);
+    key.available = availableAtHour;
     if (Uses(kOrderLastName)) key.lastNameKey = AsciiLower(sim.SortName());
     if (Uses(kOrderFirstName)) key.firstNameKey = AsciiLower(sim.FullName());
     return key;

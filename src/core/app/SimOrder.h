@@ -42,6 +42,8 @@ public:
     SimOrder(int32_t firstOrder, int32_t secondOrder, int hour);
 
     SimOrderKey KeyFor(const Sim& sim) const;
+    /// The same when the caller already knows whether the Sim is free at the hour.
+    SimOrderKey KeyFor(const Sim& sim, bool availableAtHour) const;
     /// -1, 0 or +1.
     int Compare(const SimOrderKey& a, const SimOrderKey& b) const;
     int CompareSims(const Sim& a, const Sim& b) const;
