@@ -2,20 +2,47 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
+
+#include "Commands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Nestrel command-line companion: inspect, check and rewrite neighborhood files."};
     app.set_version_flag("--version", std::string("nestrel-cli ") + NESTREL_VERSION);
     app.require_subcommand(0, 1);
+    app.fallthrough();
+
+    CliOptions options;
+    options.argv0 = argc > 0 ? argv[0] : nullptr;
+    app.add_option("--inst", options.instDir,
+                   "Install folder whose Data/SimCareers.ini holds the career table "
+                   "(default: the installed data, else the source tree's)");
+    app.add_flag("--renumber-careers", options.renumberCareers,
+                 "Answer Yes when a file older than the career file offers to renumber careers");
+
+    std::string file, out;
+    CLI::App* info = app.add_subcommand("info", "Print the neighborhood information figures");
+    info->add_option("FILE", file, "Neighborhood file")->required();
+    CLI::App* dump = app.add_subcommand("dump", "Print the neighborhood as JSON");
+    dump->add_option("FILE", file, "Neighborhood file")->required();
+    CLI::App* check = app.add_subcommand(
+        "check", "Report what is wrong or fragile in a file; exit 1 when something is found");
+    check->add_option("FILE", file, "Neighborhood file")->required();
+    CLI::App* resave = app.add_subcommand("resave", "Read a file and write it back with Nestrel's writer");
+    resave->add_option("IN", file, "Neighborhood file to read")->required();
+    resave->add_option("OUT", out, "File to write")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         // CLI11 uses exit code 0 for --help/--version; anything else is a usage error.
         int rc = app.exit(e);
-        return rc == 0 ? 0 : 2;
+        return rc == 0 ? kExitOk : kExitError;
     }
-    if (app.get_subcommands().empty()) {
-        std::cout << app.help();
-    }
-    return 0;
+    if (*info) return RunInfo(options, file);
+    if (*dump) return RunDump(options, file);
+    if (*check) return RunCheck(options, file);
+    if (*resave) return RunResave(options, file, out);
+    std::cout << app.help();
+    return kExitOk;
 }

@@ -16,11 +16,14 @@ const GroupKeyIndex& Group::Index() const {
 }
 
 bool Group::FindValue(std::string_view key, std::string_view& value) const {
-    if (key.find('=') == std::string_view::npos && key.find('\n') == std::string_view::npos)
-        return Index().Find(key, value);
+    const GroupKeyIndex& index = Index();
+    bool plainKey = true;
+    for (char c : key) plainKey &= c != '=' && c != '\n';
+    if (plainKey && index.Usable()) return index.Find(key, value);
 
-    // Keys that hold '=' or a line feed cannot be indexed by line; search
-    // the body the plain way: "key=" at the very start, else after a line feed.
+    // Keys that hold '=' or a line feed cannot be indexed by line (nor can
+    // bodies of 4 GB); search the body the plain way: "key=" at the very
+    // start, else after a line feed.
     std::string pattern(key);
     pattern += '=';
     size_t pos = body_.find(pattern);

@@ -22,19 +22,27 @@ public:
     /// '=' or a line feed (Group::FindValue takes care of such keys).
     bool Find(std::string_view key, std::string_view& value) const;
 
+    /// Bodies from 4 GB on are not indexed (offsets are 32-bit); Usable()
+    /// is then false and callers search the body directly.
+    bool Usable() const { return usable_; }
+
     /// Number of lines of the body (a last line without a line feed counts).
     size_t LineCount() const { return lineCount_; }
 
 private:
+    // 16 bytes a slot: the key starts at keyStart - 1 in the body (0 marks
+    // a free slot), its value right after the key's '='.
     struct Slot {
-        const char* key = nullptr;  // nullptr marks a free slot
-        uint32_t keyLength = 0;
-        uint32_t hash = 0;
-        std::string_view value;
+        uint32_t keyStart;
+        uint32_t keyLength;
+        uint32_t valueLength;
+        uint32_t hash;
     };
-    static uint32_t Hash(std::string_view key);
+    static uint32_t Hash(const char* key, size_t length);
 
+    const char* body_ = nullptr;
     std::vector<Slot> slots_;
     size_t mask_ = 0;
     size_t lineCount_ = 0;
+    bool usable_ = false;
 };

@@ -15,6 +15,7 @@
 #include "model/SimRegistry.h"
 #include "storage/CareerFile.h"
 #include "storage/GroupFile.h"
+#include "storage/GroupKeyIndex.h"
 #include "storage/NeighborhoodFile.h"
 #include "storage/NeighborhoodKeys.h"
 
@@ -36,10 +37,15 @@ public:
     void ReadFamily(const Group& group);
 
 private:
+    // The reader's keys hold no '=' or line feed, so they go straight to the
+    // index, which is rebuilt in place for every group.
     bool Find(std::string_view key, std::string_view& value) {
-        return group_->FindValue(key, value);
+        return index_.Usable() ? index_.Find(key, value) : group_->FindValue(key, value);
     }
-    int32_t Number(std::string_view key, int32_t fallback) { return group_->FindNumber(key, fallback); }
+    int32_t Number(std::string_view key, int32_t fallback) {
+        std::string_view value;
+        return Find(key, value) ? AtoiLike(value) : fallback;
+    }
     std::string Text(std::string_view key) {
         std::string_view value;
         return Find(key, value) ? std::string(value) : std::string();
@@ -71,29 +77,29 @@ private:
     std::vector<Sim*>& readSims_;
     const Group* group_ = nullptr;
     KeyBuffer keys_;
+    GroupKeyIndex index_;
     int64_t budget_ = 0;
 };
 
 void GroupReader::ReadFamily(const Group& group) {
     group_ = &group;
-    int32_t count = group.FindNumber("NumMembers", 0);
-    if (group.Name().empty() || count <= 0) {
-        group.ReleaseIndex();
-        return;
-    }
+    if (group.Name().empty()) return;
+    index_.Build(group.Body());
+    int32_t count = Number("NumMembers", 0);
+    if (count <= 0) return;
     Family* family = registry_.AddFamily(registry_.NewFamily(std::string(group.Name())));
     if (!family) return;
-    family->homeless = group.HasKey("Homeless");
+    std::string_view ignored;
+    family->homeless = Find("Homeless", ignored);
 
     // Every member needs its own "Name" line, so a group cannot describe
     // more members than it has lines.
-    const int64_t lines = static_cast<int64_t>(group.LineCount());
+    const int64_t lines = static_cast<int64_t>(index_.LineCount());
     const int32_t members = static_cast<int32_t>(std::min<int64_t>(count, lines));
     budget_ = 4 * lines + 64;
 
     bool lostPartner = false;
     for (int32_t m = 0; m < members; ++m) ReadMember(*family, m, lostPartner);
-    group.ReleaseIndex();
 
     if (lostPartner)
         prompter_.Notice(Format(tr("A family member of family %s was matched up with someone but their name was lost."),

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Runs the benchmarks and prints the figures the targets are stated in:
+#   load of 100,000 Sims <= 0.5 x the INI parser, <= 6 x the floor;
+#   save <= 3 x a plain atomic write of the same bytes;
+#   every operation linear: time at 100,000 <= 11 x time at 10,000;
+#   peak memory loading 100,000 Sims <= 150 MiB (nestrel-cli info, whole process).
+# Usage: bash bench/run.sh [build folder] [extra Google Benchmark options]
+set -euo pipefail
+build=${1:-build}
+shift || true
+for b in storage_bench social_bench; do
+  [[ -x $build/bench/$b ]] || { echo "missing $build/bench/$b: build first" >&2; exit 2; }
+done
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+for b in storage_bench social_bench; do
+  "$build/bench/$b" --benchmark_out="$out/$b.json" --benchmark_out_format=json "$@" >&2
+done
+
+# name real_ms cpu_ms, one line per benchmark ("/real_time" dropped).
+awk '
+  /"name":/      { gsub(/[",]/, "", $2); name = $2; sub(/\/real_time$/, "", name) }
+  /"real_time":/ { gsub(/,/, "", $2); real = $2 }
+  /"cpu_time":/  { gsub(/,/, "", $2); cpu = $2 }
+  /"time_unit":/ { gsub(/[",]/, "", $2); f = ($2 == "ns") ? 1e-6 : ($2 == "us") ? 1e-3 : ($2 == "s") ? 1e3 : 1
+                   printf "%s %.6f %.6f\n", name, real * f, cpu * f }
+' "$out"/*.json >"$out/times"
+
+awk '
+  { real[$1] = $2; cpu[$1] = $3; split($1, p, "/"); if (!(p[1] in seen)) { seen[p[1]] = 1; order[++n] = p[1] } }
+  function ratio(a, b, t) { return (t[b] > 0) ? t[a] / t[b] : 0 }
+  function line(what, r, limit) { printf "  %-58s %7.2f  (target <= %s) %s\n", what, r, limit, (r <= limit ? "met" : "MISSED") }
+  END {
+    print "\nTimes in ms (real / cpu):"
+    for (i = 1; i <= n; ++i) {
+      b = order[i]; printf "  %-30s", b
+      for (s = 1000; s <= 100000; s *= 10) printf "  %7s: %9.3f / %9.3f", s, real[b "/" s], cpu[b "/" s]
+      printf "\n"
+    }
+    print "\nRatios at 100,000 Sims (cpu time; real time for writes, which wait for the disk):"
+    line("load / inih parse", ratio("BM_Load/100000", "BM_InihParse/100000", cpu), 0.5)
+    line("load / floor (read + find line ends)", ratio("BM_Load/100000", "BM_FloorReadLines/100000", cpu), 6)
+    line("save / plain atomic write of the same bytes", ratio("BM_Save/100000", "BM_PlainWrite/100000", real), 3)
+    print "\nLinearity, time at 100,000 / time at 10,000 (cpu; target <= 11):"
+    for (i = 1; i <= n; ++i) {
+      b = order[i]; t = (b ~ /Save|PlainWrite/) ? "real" : "cpu"
+      r = (t == "real") ? ratio(b "/100000", b "/10000", real) : ratio(b "/100000", b "/10000", cpu)
+      line(b " (" t ")", r, 11)
+    }
+  }' "$out/times"
+
+# Whole process: nestrel-cli info on a generated 100,000-Sim file.
+gen=$build/tools/nestrel-gen
+cli=$build/src/cli/nestrel-cli
+if [[ -x $gen && -x $cli && -x /usr/bin/time ]]; then
+  "$gen" --sims 100000 --seed 1 --large-families --many-friends "$out/hood.NBD"
+  /usr/bin/time -v "$cli" info "$out/hood.NBD" >/dev/null 2>"$out/time.txt"
+  rss=$(awk -F: '/Maximum resident/ { print $2 + 0 }' "$out/time.txt")
+  echo
+  echo "nestrel-cli info, 100,000 Sims ($(stat -c %s "$out/hood.NBD") bytes):"
+  grep -E 'Elapsed|User time|System time|Maximum resident' "$out/time.txt" | sed 's/^\s*/  /'
+  awk -v kb="$rss" 'BEGIN { m = kb / 1024; printf "  peak memory %.1f MiB (target <= 150) %s\n", m, (m <= 150 ? "met" : "MISSED") }'
+else
+  echo "nestrel-gen, nestrel-cli or /usr/bin/time missing: whole-process figures skipped" >&2
+fi

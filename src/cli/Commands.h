@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "LoadedNeighborhood.h"
+
+// The tool's commands. Each returns the process exit code: 0 done (or, for
+// check, nothing found), 1 check found problems, 2 bad input or failure.
+
+/// The neighborhood information figures, one "label: value" row each.
+int RunInfo(const CliOptions& options, const std::string& path);
+/// The whole neighborhood as JSON on stdout.
+int RunDump(const CliOptions& options, const std::string& path);
+/// What is wrong or fragile in the file, one line each.
+int RunCheck(const CliOptions& options, const std::string& path);
+/// Reads a file and writes it back through the program's writer.
+int RunResave(const CliOptions& options, const std::string& in, const std::string& out);

@@ -1,0 +1,51 @@
+#include "LoadedNeighborhood.h"
+
+#include <iostream>
+
+#include "DataDir.h"
+#include "base/FileIO.h"
+#include "base/Translate.h"
+#include "storage/CareerFile.h"
+
+LoadedNeighborhood::LoadedNeighborhood(const CliOptions& options)
+    : prompter(options.renumberCareers), options_(options) {
+    file.SetRegistry(&registry);
+    file.SetCareerInfo(&careers);
+    file.SetPrompter(&prompter);
+}
+
+bool LoadedNeighborhood::LoadCareers() {
+    if (!options_.instDir.empty()) {
+        if (!ReadCareerFile(careers.careers, careers.version, options_.instDir)) {
+            std::cerr << "nestrel-cli: cannot read the career file "
+                      << CareerFilePath(options_.instDir, std::string()) << '\n';
+            return false;
+        }
+    } else {
+        std::string dir = FindDefaultDataDir(options_.argv0);
+        if (dir.empty() || !ReadCareerFile(careers.careers, careers.version, dir)) {
+            prompter.Notice(tr("The Career info could not be read. Functionality will be lost."), tr("Error"));
+        }
+    }
+    file.SetCareerVersion(careers.version);
+    return true;
+}
+
+bool LoadedNeighborhood::LoadFile(const std::string& path, bool keepText) {
+    std::string contents;
+    if (!ReadWholeFile(path, contents)) {
+        std::cerr << "nestrel-cli: cannot read " << path << '\n';
+        return false;
+    }
+    if (contents.empty()) {
+        std::cerr << "nestrel-cli: " << path << " is empty\n";
+        return false;
+    }
+    if (keepText) text = contents;
+    registry.name = path;
+    if (!file.ReadFromText(std::move(contents))) {
+        std::cerr << "nestrel-cli: " << path << " holds no neighborhood\n";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,27 @@
+#include "social/PossibleFriends.h"
+
+#include "model/Sim.h"
+#include "model/SimRegistry.h"
+
+std::vector<int32_t> PossibleFriends(const SimRegistry& registry, const Sim& sim) {
+    std::vector<int32_t> ids;
+    const int32_t likes = sim.likes;
+    if (likes == 0) return ids;
+    for (const Sim* other : registry.allSims) {
+        // No sign likes itself, so the Sim could only match itself through a
+        // damaged likes mask; it is never its own friend in any case.
+        if (other == &sim) continue;
+        const int32_t sign = other->sign;
+        if (sign != 0 && (likes & sign) == sign) ids.push_back(other->id);
+    }
+    return ids;
+}
+
+std::vector<int32_t> CurrentFriendIds(const Sim& sim) { return sim.friendIds; }
+
+std::vector<int32_t> ChemistrySimIds(const Sim& sim) {
+    std::vector<int32_t> ids;
+    ids.reserve(sim.chemistry.Count());
+    for (const ChemistryEntry& entry : sim.chemistry) ids.push_back(entry.simId);
+    return ids;
+}

@@ -1,0 +1,54 @@
+// The program itself, started as a process on the test's display: it finds its install
+// directory, shows the main window and closes cleanly (its screenshot mode pictures the
+// window and closes it).
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <wx/image.h>
+
+#include "support/GuiTestHarness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs the program in `cwd` with HOME at `home`; returns its exit status.
+int RunProgram(const std::string& cwd, const std::string& home, const std::string& shot) {
+    const std::string command = "cd '" + cwd + "' && HOME='" + home + "' XDG_CONFIG_HOME= XDG_DATA_HOME= " +
+                                "NESTREL_SCREENSHOT='" + shot + "' timeout 60 '" NESTREL_PROGRAM "' >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void ExpectMainWindowPicture(const std::string& shot) {
+    wxImage picture;
+    ASSERT_TRUE(fs::exists(shot));
+    ASSERT_TRUE(picture.LoadFile(wxString::FromUTF8(shot), wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(picture.GetWidth(), 700);
+    EXPECT_EQ(picture.GetHeight(), 500);
+}
+
+TEST(ProgramTest, StartsFromAnyFolderWithItsOwnDataFolder) {
+    TempDir root;
+    fs::create_directories(root / "somewhere");
+    fs::create_directories(root / "home");
+    ASSERT_EQ(RunProgram(root / "somewhere", root / "home", root / "shot.png"), 0);
+    ExpectMainWindowPicture(root / "shot.png");
+    // No configuration and no Data folder here: the per-user data folder serves.
+    EXPECT_TRUE(fs::is_directory(root / "home/.local/share/Nestrel/Data"));
+    EXPECT_TRUE(fs::is_directory(root / "home/.local/share/Nestrel/Saved"));
+}
+
+TEST(ProgramTest, ConfiguredInstallDirectoryWins) {
+    TempDir root;
+    fs::create_directories(root / "somewhere");
+    fs::create_directories(root / "installed/Data");
+    WriteTextFile(root / "home/.config/Nestrel.conf", "InstDir=" + (root / "installed") + "\n");
+    ASSERT_EQ(RunProgram(root / "somewhere", root / "home", root / "shot.png"), 0);
+    ExpectMainWindowPicture(root / "shot.png");
+    // Without the configured value this start would have made the per-user folder.
+    EXPECT_FALSE(fs::exists(root / "home/.local/share/Nestrel"));
+}
+
+}  // namespace
