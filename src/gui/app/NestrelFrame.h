@@ -4,8 +4,13 @@
 #include <wx/frame.h>
 
 #include "app/AppContext.h"
+#include "careers/NestrelCareerInfo.h"
 #include "common/MessageBox.h"
 #include "model/SimRegistry.h"
+#include "names/WordFileNames.h"
+#include "social/MatchmakerSettings.h"
+#include "storage/NeighborhoodFile.h"
+#include "storage/ProgramSettings.h"
 
 class wxPanel;
 
@@ -42,6 +47,36 @@ public:
     AppContext& Context() { return context_; }
     SimRegistry& Registry() { return registry_; }
     Prompter& MessagePrompter() { return prompter_; }
+    ProgramSettings& Settings() { return settings_; }
+    MatchmakerSettings& MatchSettings() { return matchSettings_; }
+    NeighborhoodFile& File() { return neighborhoodFile_; }
+    NestrelCareerInfo& CareerInfo() { return careerInfo_; }
+    WordFileNames& Names() { return names_; }
+
+    // ---- The lists and the display list (FrameLists.cpp) ----
+    /// Refills the family list, restores its selection, then the Sim list.
+    void RefreshFamilies();
+    /// Refills the Sim list from the selected family, then the display list.
+    void FillSims();
+    /// Refills the display list in its current mode.
+    void RefreshDisplay();
+    /// Empties the display list (a new or freshly loaded neighborhood).
+    void ClearDisplayList();
+    /// The hour selector is disabled when no career could be read.
+    void EnableHourChoice(bool enable);
+    // ---- end of the lists ----
+
+    // ---- File commands (FrameFiles.cpp) ----
+    /// Clears the neighborhood and the display list, resets the id counters, and makes
+    /// the current file "Unsaved".
+    void ResetNeighborhood();
+    /// Resets, then reads `name` into the neighborhood.
+    bool LoadFile(const std::string& name);
+    /// The save routine of Save, Save As, Backup, the prompt and the close request.
+    bool SaveTo(const std::string& name);
+    /// "Do you want to save your Sim data?": false when the user cancelled.
+    bool PromptToSave();
+    // ---- end of the file commands ----
 
 private:
     // Start-up, in the order the constructor runs them.
@@ -73,6 +108,11 @@ private:
     std::string installDir_;
     MessageBoxPrompter prompter_;
     SimRegistry registry_;
+    NestrelCareerInfo careerInfo_;
+    NeighborhoodFile neighborhoodFile_;
+    ProgramSettings settings_;
+    MatchmakerSettings matchSettings_;
+    WordFileNames names_;
     wxPanel* panel_ = nullptr;
     std::string currentFile_;
     bool modified_ = false;
