@@ -6,19 +6,18 @@
 void NestrelFrame::BindCommands() {
     Bind(wxEVT_MENU, &NestrelFrame::OnExit, this, ID_EXIT);
     Bind(wxEVT_MENU, &NestrelFrame::OnHelp, this, ID_HELP);
-    Bind(wxEVT_MENU, &NestrelFrame::OnRefresh, this, ID_REFRESH);
     Bind(wxEVT_UPDATE_UI, &NestrelFrame::OnUpdateSaveItems, this, ID_SAVE);
     Bind(wxEVT_CLOSE_WINDOW, &NestrelFrame::OnCloseRequest, this);
+    BindListCommands();
+    BindFileCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools
     // and buttons exist and do nothing until then.
     static constexpr int kLater[] = {
         ID_ABOUT, ID_CHECK_UPDATES, ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_HOMELESS, ID_MATCHMAKER,
-        ID_SIM_GROUPS, ID_ADD_FAMILY, ID_EDIT_FAMILY, ID_DELETE_SIM, ID_MOVE_OUT, ID_EVICT, ID_TRANSFER,
-        ID_NEW, ID_SAVE, ID_SAVE_AS, ID_BACKUP, ID_LOAD, ID_IMPORT, ID_SETTINGS, ID_FILE_PROPERTIES,
+        ID_SIM_GROUPS, ID_MOVE_OUT, ID_EVICT, ID_TRANSFER, ID_SETTINGS, ID_FILE_PROPERTIES,
         ID_FIND_SIM, ID_NAME_GENERATOR, ID_CREATE_TREE, ID_SHOW_TREE, ID_CAREER_INFO, ID_FULL_LIST,
-        ID_ORDER, ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS, ID_EDIT_FRIENDS,
-        ID_EDIT_CHEMISTRY, ID_LIKES_CHART};
+        ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY};
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
 }
 
@@ -29,11 +28,6 @@ void NestrelFrame::OnExit(wxCommandEvent&) {
 
 void NestrelFrame::OnHelp(wxCommandEvent&) {
     if (context_.showHelp) context_.showHelp();
-}
-
-void NestrelFrame::OnRefresh(wxCommandEvent&) {
-    // The family list is refilled here once it exists; the message is cleared.
-    ShowStatus(wxEmptyString);
 }
 
 void NestrelFrame::OnLaterCommand(wxCommandEvent&) {}

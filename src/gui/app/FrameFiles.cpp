@@ -10,3 +10,4 @@ void NestrelFrame::ResetNeighborhood() {
 bool NestrelFrame::LoadFile(const std::string&) { return false; }
 bool NestrelFrame::SaveTo(const std::string&) { return false; }
 bool NestrelFrame::PromptToSave() { return true; }
+void NestrelFrame::BindFileCommands() {}

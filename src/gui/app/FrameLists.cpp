@@ -6,3 +6,4 @@ void NestrelFrame::FillSims() {}
 void NestrelFrame::RefreshDisplay() {}
 void NestrelFrame::ClearDisplayList() {}
 void NestrelFrame::EnableHourChoice(bool) {}
+void NestrelFrame::BindListCommands() {}

@@ -94,12 +94,13 @@ private:
     void NameRegistryAndFillLists();  // J
     void CreateStatusLine();          // K (FrameStatus.cpp)
 
-    void BindCommands();  // FrameCommands.cpp
+    void BindCommands();      // FrameCommands.cpp
+    void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
+    void BindFileCommands();  // FrameFiles.cpp: ids 17-22
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
-    void OnRefresh(wxCommandEvent& event);
     void OnLaterCommand(wxCommandEvent& event);
     void OnUpdateSaveItems(wxUpdateUIEvent& event);
     void OnCloseRequest(wxCloseEvent& event);
