@@ -23,10 +23,10 @@ std::string FormatText(const char* format, ...) {
     return out;
 }
 
-std::string FormatTextV(const std::string& format, ...) {
+std::string FormatTextRuntime(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::string out = VFormat(format.c_str(), args);
+    std::string out = VFormat(format, args);
     va_end(args);
     return out;
 }
