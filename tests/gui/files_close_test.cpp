@@ -144,6 +144,31 @@ TEST_F(CloseTest, NeverSavedNeighborhoodWithoutAskToSaveGetsTheFileSelector) {
     EXPECT_EQ(Config("SimFile"), "Unsaved");
 }
 
+TEST_F(CloseTestWithFile, FamiliesAddedAfterAFailedLoadAreOfferedForSaving) {
+    NestrelFrame& frame = BuildFrame();
+    AnswerFileDialogs({root_ / "missing.NBD"});
+    wxTEST_DIALOG(frame.ProcessCommand(ID_LOAD), ExpectMessageBox(wxID_NO, kPrompt),
+                  ExpectMessageBox(wxID_OK, "There was an error loading the file.", "Error"));
+    ASSERT_EQ(frame.CurrentFile(), "");
+    ChangeNeighborhood(frame);
+
+    // Cancelling the file selector keeps the window open rather than losing the family.
+    AnswerFileDialogs({""});
+    wxTEST_DIALOG(EXPECT_FALSE(frame.Close()), ExpectMessageBox(wxID_YES, kPrompt),
+                  ExpectMessageBox(wxID_OK, "Error: Can't save to an empty file"),
+                  ExpectMessageBox(wxID_OK, "Error saving file!"));
+    PumpEvents();
+    ASSERT_TRUE(frame_);
+
+    const std::string path = root_ / "Rescued.NBD";
+    AnswerFileDialogs({path});
+    wxTEST_DIALOG(frame.Close(), ExpectMessageBox(wxID_YES, kPrompt));
+    PumpEvents();
+    EXPECT_FALSE(frame_);
+    EXPECT_NE(FileText(path).find("[Goth]"), std::string::npos);
+    EXPECT_EQ(Config("SimFile"), "");  // the failed load left no file in use to remember
+}
+
 TEST_F(CloseTestWithFile, ACloseThatCannotBeRefusedAsksNothingAndSavesToTheKnownFile) {
     NestrelFrame& frame = BuildFrame();
     ChangeNeighborhood(frame);

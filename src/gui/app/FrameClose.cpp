@@ -18,20 +18,23 @@ bool NestrelFrame::PrepareToClose(bool canRefuse) {
     WriteSettings(SettingsFilePath(installDir_), settings_, &matchSettings_);
     SaveNamesList();
 
-    const CloseAction action = DecideCloseAction(currentFile_, NeighborhoodIsEmpty(), settings_.askToSave);
+    // Families typed in after a failed load have no file yet; they are offered for
+    // saving like a neighborhood that was never saved, not silently dropped.
+    const std::string saveName = currentFile_.empty() ? std::string(kUnsavedFileName) : currentFile_;
+    const CloseAction action = DecideCloseAction(saveName, NeighborhoodIsEmpty(), settings_.askToSave);
     if (action == CloseAction::CloseWithoutSaving) return true;
 
     if (!canRefuse) {
         // The session is ending: nobody can answer a question or pick a file now. Save
         // only where the neighborhood already has a file of its own.
-        if (CheckSaveName(currentFile_) == SaveNameCheck::Write) SaveTo(currentFile_);
+        if (CheckSaveName(saveName) == SaveNameCheck::Write) SaveTo(saveName);
         StoreFileNames(neighborhoodFile_);
         return true;
     }
 
     if (action == CloseAction::AskThenClose) {
         if (!PromptToSave()) return false;
-    } else if (!SaveTo(currentFile_)) {
+    } else if (!SaveTo(saveName)) {
         // Saving without asking failed: closing now would lose the neighborhood, so the
         // user decides after all.
         ShowNotice(_("Error saving file!"));

@@ -96,7 +96,10 @@ bool NestrelFrame::PromptToSave() {
     const int answer = wxMessageBox(_("Do you want to save your Sim data?"), _(Caption::Save),
                                     wxYES_NO | wxCANCEL | wxCENTRE);
     if (answer == wxCANCEL) return false;
-    if (answer == wxYES && !SaveTo(currentFile_)) {
+    // A neighborhood left without a file by a failed load is saved like one never
+    // saved: the user picks a name.
+    const std::string name = currentFile_.empty() ? std::string(kUnsavedFileName) : currentFile_;
+    if (answer == wxYES && !SaveTo(name)) {
         // The user wanted the data kept: going on would throw it away unsaved.
         ShowNotice(_("Error saving file!"));
         return false;
