@@ -1,15 +1,11 @@
 #include "app/NestrelFrame.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include <wx/intl.h>
 #include <wx/panel.h>
 
 #include "app/ConfigStore.h"
 #include "app/FileStatus.h"
+#include "app/StartupFiles.h"
 #include "common/ArtProvider.h"
-#include "storage/CareerFile.h"
 
 NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE, "frame"),
@@ -51,12 +47,9 @@ void NestrelFrame::CreateOwnedObjects() {
 }
 
 void NestrelFrame::LoadNamesList() {
-    const std::string path = NamesFilePath();
-    if (names_.Load(path)) return;
     // A missing file is made at closing. A file that is there but cannot be read is
     // kept from being replaced by an empty list (see SaveNamesList).
-    std::error_code ec;
-    namesFileUnreadable_ = std::filesystem::exists(path, ec);
+    namesFileUnreadable_ = LoadNamesFile(names_, NamesFilePath());
 }
 
 void NestrelFrame::SetFrameIcon() { SetIcons(IconResourceBundle("NESTREL")); }
@@ -80,11 +73,9 @@ void NestrelFrame::CreateMainControls() {
 
 void NestrelFrame::ReadCareerFile() {
     neighborhoodFile_.SetCareerInfo(&careerInfo_);
-    std::string version = careerInfo_.version;
-    ::ReadCareerFile(careerInfo_.careers, version, installDir_);
-    careerInfo_.version = version;
-    neighborhoodFile_.SetCareerVersion(version);
-    if (careerInfo_.careers.IsEmpty()) {
+    const bool read = ReadCareerTable(careerInfo_, installDir_);
+    neighborhoodFile_.SetCareerVersion(careerInfo_.version);
+    if (!read) {
         EnableHourChoice(false);
         ShowNotice(_("The Career info could not be read. Functionality will be lost."), _(Caption::Error));
     }
