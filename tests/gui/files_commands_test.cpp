@@ -52,6 +52,7 @@ TEST_F(LoadTest, LoadsTheChosenFileAndShowsIt) {
     EXPECT_EQ(asked_[0].wildcard, "*.NBD");
     EXPECT_EQ(asked_[0].extension, "NBD");
     EXPECT_EQ(asked_[0].defaultFile, "");
+    EXPECT_EQ(asked_[0].defaultDir, wxString::FromUTF8(installDir_ + "/Saved"));
 
     EXPECT_EQ(FamilyNames(), std::vector<std::string>{"Lee"});
     EXPECT_EQ(frame.CurrentFile(), path);

@@ -17,8 +17,8 @@ namespace {
 enum class NbdDialog { Load, Import, Save };
 
 /// Asks for a neighborhood file; the empty text when the user cancelled. A suggested
-/// name with a folder opens the dialog in that folder; a bare name is suggested in the
-/// "Saved" folder, where the program would put it.
+/// name with a folder opens the dialog in that folder; otherwise it opens in the
+/// "Saved" folder, where the program keeps neighborhoods given by a bare name.
 std::string AskNbdFileName(NbdDialog kind, const std::string& suggested, const std::string& installDir) {
     FileNameRequest request;
     switch (kind) {
@@ -29,15 +29,13 @@ std::string AskNbdFileName(NbdDialog kind, const std::string& suggested, const s
     request.forSaving = kind == NbdDialog::Save;
     request.extension = "NBD";
     request.wildcard = "*.NBD";
-    if (!suggested.empty()) {
-        const size_t cut = suggested.find_last_of("\\/");
-        if (cut == std::string::npos) {
-            request.defaultDir = ToWx(installDir + "/Saved");
-            request.defaultFile = ToWx(suggested);
-        } else {
-            request.defaultDir = ToWx(suggested.substr(0, cut));
-            request.defaultFile = ToWx(suggested.substr(cut + 1));
-        }
+    const size_t cut = suggested.find_last_of("\\/");
+    if (cut == std::string::npos) {
+        request.defaultDir = ToWx(installDir + "/Saved");
+        request.defaultFile = ToWx(suggested);
+    } else {
+        request.defaultDir = ToWx(suggested.substr(0, cut));
+        request.defaultFile = ToWx(suggested.substr(cut + 1));
     }
     return ToStd(AskFileName(request));
 }
