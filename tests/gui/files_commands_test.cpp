@@ -220,6 +220,20 @@ TEST_F(SaveTest, FailedWriteKeepsTheOldFileAndTheUnsavedMark) {
         << "no temporary file is left behind";
 }
 
+TEST_F(SaveTest, FailedSaveAsKeepsTheNamesAndTheFileInUse) {
+    WriteTextFile(Saved("DefaultSims.NBD"), OneSimNbd("Lee", "Ann"));
+    NestrelFrame& frame = BuildFrame();
+    AnswerFileDialogs({root_ / "New.NBD"});
+    {
+        WriteFault fault(WriteStep::Sync);
+        wxTEST_DIALOG(frame.ProcessCommand(ID_SAVE_AS), ExpectMessageBox(wxID_OK, "Error saving file!", "Message"));
+    }
+    EXPECT_FALSE(fs::exists(root_ / "New.NBD"));
+    EXPECT_EQ(frame.CurrentFile(), "DefaultSims");
+    EXPECT_EQ(frame.File().CurrentFileName(), "DefaultSims");
+    EXPECT_EQ(StatusField(0), "");
+}
+
 TEST_F(SaveTest, SavingShowsItsMessageWhileWriting) {
     WriteTextFile(Saved("DefaultSims.NBD"), OneSimNbd("Lee", "Ann"));
     NestrelFrame& frame = BuildFrame();
