@@ -29,10 +29,19 @@ void ExpectMainWindowPicture(const std::string& shot) {
     EXPECT_EQ(picture.GetHeight(), 500);
 }
 
+// Without career data the program stops at start-up to say so, which would hold up the
+// screenshot; the shipped career file goes into the data folder the start will use.
+void PutCareerFile(const std::string& dataDir) {
+    fs::create_directories(dataDir);
+    fs::copy_file(SourceDir() + "/resources/Data/SimCareers.ini", dataDir + "/SimCareers.ini",
+                  fs::copy_options::overwrite_existing);
+}
+
 TEST(ProgramTest, StartsFromAnyFolderWithItsOwnDataFolder) {
     TempDir root;
     fs::create_directories(root / "somewhere");
     fs::create_directories(root / "home");
+    PutCareerFile(root / "home/.local/share/Nestrel/Data");
     ASSERT_EQ(RunProgram(root / "somewhere", root / "home", root / "shot.png"), 0);
     ExpectMainWindowPicture(root / "shot.png");
     // No configuration and no Data folder here: the per-user data folder serves.
@@ -43,7 +52,7 @@ TEST(ProgramTest, StartsFromAnyFolderWithItsOwnDataFolder) {
 TEST(ProgramTest, ConfiguredInstallDirectoryWins) {
     TempDir root;
     fs::create_directories(root / "somewhere");
-    fs::create_directories(root / "installed/Data");
+    PutCareerFile(root / "installed/Data");
     WriteTextFile(root / "home/.config/Nestrel.conf", "InstDir=" + (root / "installed") + "\n");
     ASSERT_EQ(RunProgram(root / "somewhere", root / "home", root / "shot.png"), 0);
     ExpectMainWindowPicture(root / "shot.png");

@@ -38,7 +38,10 @@ void NestrelFrame::OnUpdateSaveItems(wxUpdateUIEvent& event) {
 }
 
 void NestrelFrame::OnCloseRequest(wxCloseEvent& event) {
-    // Asking to save and storing the settings and file names happen here before the
-    // window goes. A refusal would call event.Veto() when event.CanVeto().
+    // A close that cannot be refused (the session is ending) asks nothing.
+    if (!PrepareToClose(event.CanVeto())) {
+        event.Veto();
+        return;
+    }
     event.Skip();  // the default handler destroys the frame
 }

@@ -2,6 +2,9 @@
 
 #include <wx/panel.h>
 
+#include "app/ConfigStore.h"
+#include "app/FileStatus.h"
+#include "app/StartupFiles.h"
 #include "common/ArtProvider.h"
 
 NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxPoint& pos, const wxSize& size)
@@ -35,12 +38,18 @@ NestrelFrame::~NestrelFrame() {
 }
 
 void NestrelFrame::CreateOwnedObjects() {
-    // The registry is a member. The career table, neighborhood file, program settings,
-    // matchmaker settings and names list are created here as they arrive.
+    // The registry, career table, file object, settings and names list are members.
+    // The file object learns where files lie, whom to ask while reading, and the file
+    // names the configuration store remembers from the last run.
+    neighborhoodFile_.SetInstallDir(context_.installDir);
+    neighborhoodFile_.SetPrompter(&prompter_);
+    LoadConfiguredFileNames(neighborhoodFile_);
 }
 
 void NestrelFrame::LoadNamesList() {
-    // The names list is read from <install>/Data/defaultNamesList.snf here.
+    // A missing file is made at closing. A file that is there but cannot be read is
+    // kept from being replaced by an empty list (see SaveNamesList).
+    namesFileUnreadable_ = LoadNamesFile(names_, NamesFilePath());
 }
 
 void NestrelFrame::SetFrameIcon() { SetIcons(IconResourceBundle("NESTREL")); }
@@ -63,20 +72,34 @@ void NestrelFrame::CreateMainControls() {
 }
 
 void NestrelFrame::ReadCareerFile() {
-    // <install>/Data/SimCareers.ini is read here; when it cannot be, the hour selector
-    // is disabled and the user is told.
+    neighborhoodFile_.SetCareerInfo(&careerInfo_);
+    const bool read = ReadCareerTable(careerInfo_, installDir_);
+    neighborhoodFile_.SetCareerVersion(careerInfo_.version);
+    if (!read) {
+        EnableHourChoice(false);
+        ShowNotice(_("The Career info could not be read. Functionality will be lost."), _(Caption::Error));
+    }
 }
 
 void NestrelFrame::LoadLastNeighborhood() {
-    // The stored neighborhood ("SimFile", else "DefaultSims") is loaded here. Until then
-    // every start is a start with nothing loaded.
+    neighborhoodFile_.SetRegistry(&registry_);
+    configuredFileName_ = neighborhoodFile_.StoredCurrentFileName();
+    // The same load as the Load command, but a missing or unreadable file is no news
+    // at start-up: the program just starts with an empty neighborhood.
+    if (!configuredFileName_.empty() && LoadFile(configuredFileName_)) {
+        currentFile_ = configuredFileName_;
+        neighborhoodFile_.SetCurrentFileName(configuredFileName_);
+        return;
+    }
     EnableSaveItems(false);
-    currentFile_ = "Unsaved";
+    currentFile_ = kUnsavedFileName;
+    neighborhoodFile_.SetCurrentFileName(kUnsavedFileName);
 }
 
 void NestrelFrame::NameRegistryAndFillLists() {
-    // The registry takes the configured file name (even after a failed load) and the
-    // family list is filled here.
+    // The configured name, even when it could not be loaded.
+    registry_.name = configuredFileName_;
+    RefreshFamilies();
 }
 
 bool NestrelFrame::NeighborhoodIsEmpty() const { return registry_.IsEmpty(); }

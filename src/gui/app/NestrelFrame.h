@@ -73,9 +73,13 @@ public:
     /// Resets, then reads `name` into the neighborhood.
     bool LoadFile(const std::string& name);
     /// The save routine of Save, Save As, Backup, the prompt and the close request.
+    /// Asks for a name first when the neighborhood was never given a file.
     bool SaveTo(const std::string& name);
-    /// "Do you want to save your Sim data?": false when the user cancelled.
+    /// "Do you want to save your Sim data?": false when the user cancelled, or when
+    /// the save the user asked for failed (so nothing unsaved is thrown away).
     bool PromptToSave();
+    /// Where the names list is read from and written back to.
+    std::string NamesFilePath() const;
     // ---- end of the file commands ----
 
 private:
@@ -114,6 +118,21 @@ private:
     ProgramSettings settings_;
     MatchmakerSettings matchSettings_;
     WordFileNames names_;
+    // File commands and start-up of the file half (FrameFiles.cpp, FrameClose.cpp).
+    void OnNew(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnSaveAs(wxCommandEvent& event);
+    void OnBackup(wxCommandEvent& event);
+    void OnLoad(wxCommandEvent& event);
+    void OnImport(wxCommandEvent& event);
+    /// Shows a status message at once, before a long read or write starts.
+    void ShowStatusNow(const wxString& message);
+    /// The settings file, the names file, then the neighborhood; false keeps the
+    /// window open.
+    bool PrepareToClose(bool canRefuse);
+    void SaveNamesList();
+    std::string configuredFileName_;  // the neighborhood named at start-up
+    bool namesFileUnreadable_ = false;  // present at start-up but could not be read
     wxPanel* panel_ = nullptr;
     std::string currentFile_;
     bool modified_ = false;

@@ -19,6 +19,8 @@ void FrameTest::SetUp() {
     std::filesystem::create_directories(installDir_ + "/Data");
     std::filesystem::create_directories(installDir_ + "/Saved");
     CopyTree(SourceDir() + "/resources/res", installDir_ + "/res");
+    // The shipped career file: without it every start reports missing career data.
+    std::filesystem::copy_file(SourceDir() + "/resources/Data/SimCareers.ini", installDir_ + "/Data/SimCareers.ini");
     SetResSearchDirs({installDir_});
 
     counters_ = IdCounters{};

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include <wx/gdicmn.h>
+
+class NeighborhoodFile;
+
+/// The keys the program keeps in the per-user configuration store, besides "InstDir"
+/// which only the installer writes.
+namespace ConfigKey {
+inline constexpr const char* SimFile = "SimFile";        // the neighborhood to load at start
+inline constexpr const char* BackupFile = "BackupFile";  // the suggested backup name
+inline constexpr const char* MatchWidth = "matchx";      // the matchmaker window's size
+inline constexpr const char* MatchHeight = "matchy";
+}  // namespace ConfigKey
+
+/// The text stored under `key`, or the empty text when the store has none.
+std::string ReadConfigText(const char* key);
+
+/// Hands the stored "SimFile" and "BackupFile" to the file object, which falls back on
+/// them when it has no names of its own.
+void LoadConfiguredFileNames(NeighborhoodFile& file);
+
+/// Writes the file object's current and backup names to "SimFile" and "BackupFile"
+/// (each only when it is not empty) and writes the store out.
+void StoreFileNames(const NeighborhoodFile& file);
+
+/// The matchmaker window's size as stored: 300 for a value that is missing or empty,
+/// otherwise the number at the start of the text. A stored size that could not show
+/// a window (not above 0) also gives 300.
+wxSize ReadMatchmakerSize();
+void WriteMatchmakerSize(const wxSize& size);
+
+/// One stored dimension as ReadMatchmakerSize reads it.
+int MatchmakerDimensionFromText(const std::string& text);
