@@ -39,7 +39,7 @@ protected:
 TEST_F(FriendsTest, PossibleFriendsAreTheSignsTheSimLikesInNeighborhoodOrder) {
     NestrelFrame& frame = Build();
     Press(frame, ID_POSSIBLE_FRIENDS);
-    const std::vector<ShownRow> rows = Shown(DisplayCtrl(frame));
+    const std::vector<ShownRow> rows = Shown(frame);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].name, "Cy Street (Cancer)");
     EXPECT_EQ(rows[0].isFriend, "No");
@@ -58,7 +58,7 @@ TEST_F(FriendsTest, ASimWithoutASignHasNoPossibleFriends) {
     ChooseFamily(frame, "Other");
     ChooseSim(frame, "Nob");
     frame.ProcessCommand(ID_POSSIBLE_FRIENDS);
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)), std::vector<std::string>{"No friends found"});
+    EXPECT_EQ(ShownNames(frame), std::vector<std::string>{"No friends found"});
 }
 
 // Each view from its menu item and from its button sets its label and its rows.
@@ -83,26 +83,26 @@ TEST_F(FriendsTest, EachViewSetsItsLabelFromMenuAndButton) {
             else
                 Press(frame, c.id);
             EXPECT_EQ(DisplayLabel(frame), c.label);
-            EXPECT_EQ(ShownNames(DisplayCtrl(frame)), c.names);
+            EXPECT_EQ(ShownNames(frame), c.names);
         }
     }
     // Every current friend is a friend; chemistry Sims are asked about.
     frame.ProcessCommand(ID_SHOW_FRIENDS);
-    for (const ShownRow& row : Shown(DisplayCtrl(frame))) EXPECT_EQ(row.isFriend, "Yes");
+    for (const ShownRow& row : Shown(frame)) EXPECT_EQ(row.isFriend, "Yes");
     frame.ProcessCommand(ID_CHEMISTRY_SIMS);
-    EXPECT_EQ(Shown(DisplayCtrl(frame))[0].isFriend, "No");
+    EXPECT_EQ(Shown(frame)[0].isFriend, "No");
 }
 
 TEST_F(FriendsTest, WithoutASelectedSimEveryViewOnlyTellsTheUser) {
     NestrelFrame& frame = Build();
     frame.ProcessCommand(ID_SHOW_FRIENDS);
-    const std::vector<std::string> before = ShownNames(DisplayCtrl(frame));
+    const std::vector<std::string> before = ShownNames(frame);
     SimBox(frame)->SetSelection(wxNOT_FOUND);
     for (int id : {ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS}) {
         SCOPED_TRACE(id);
         wxTEST_DIALOG(frame.ProcessCommand(id),
                       ExpectMessageBox(wxID_OK, "Please select an item from the Members List.", "Message"));
-        EXPECT_EQ(ShownNames(DisplayCtrl(frame)), before);
+        EXPECT_EQ(ShownNames(frame), before);
         EXPECT_EQ(DisplayLabel(frame), "Current Friends:");
     }
 }
@@ -113,12 +113,12 @@ TEST_F(FriendsTest, RefreshRunsTheCurrentViewAgain) {
     lea_->AddChemistry(frame.Registry(), nob_->id, 2, true);
     frame.ProcessCommand(ID_REFRESH);
     EXPECT_EQ(DisplayLabel(frame), "Chemistry Sims:");
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)), (std::vector<std::string>{"Cat Other (Cancer)", "Nob Other ()"}));
+    EXPECT_EQ(ShownNames(frame), (std::vector<std::string>{"Cat Other (Cancer)", "Nob Other ()"}));
 
     // Choosing another Sim shows the same view for it.
     ChooseFamily(frame, "Other");
     ChooseSim(frame, "Cat");
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)), std::vector<std::string>{"Lea Lion (Leo)"});
+    EXPECT_EQ(ShownNames(frame), std::vector<std::string>{"Lea Lion (Leo)"});
 }
 
 TEST_F(FriendsTest, DeletingAListedSimLeavesNoRowForIt) {
@@ -128,7 +128,7 @@ TEST_F(FriendsTest, DeletingAListedSimLeavesNoRowForIt) {
     ChooseSim(frame, "Sam");
     wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM), ExpectMessageBox(wxID_YES));
     ChooseFamily(frame, "Lion");
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)), std::vector<std::string>{"Vic Other (Virgo)"});
+    EXPECT_EQ(ShownNames(frame), std::vector<std::string>{"Vic Other (Virgo)"});
 }
 
 // The chart dialog as it opens: its size, list, twelve rows and OK button.

@@ -125,7 +125,7 @@ TEST_F(DisplayListTest, RowsAndColoursFollowTheHighlightMode) {
         ChooseHourEntry(frame, 3);
         EXPECT_EQ(frame.SelectedHour(), 10);
         frame.ProcessCommand(ID_SHOW_FRIENDS);
-        const std::vector<ShownRow> rows = Shown(DisplayCtrl(frame));
+        const std::vector<ShownRow> rows = Shown(frame);
         ASSERT_EQ(rows.size(), 3u);
         EXPECT_EQ(rows[0].name, "Ed Work (Pisces)");
         EXPECT_EQ(rows[0].isFriend, "Yes");
@@ -142,7 +142,7 @@ TEST_F(DisplayListTest, RowsAndColoursFollowTheHighlightMode) {
         EXPECT_EQ(rows[2].available, "**");
         EXPECT_EQ(rows[2].text, c.halText);
         // Each row stands for its Sim.
-        EXPECT_EQ(frame.Registry().FindSim(static_cast<int32_t>(rows[1].data))->firstName, "Flo");
+        EXPECT_EQ(frame.Registry().FindSim(rows[1].simId)->firstName, "Flo");
         frame.Destroy();
         PumpEvents();
     }
@@ -165,7 +165,7 @@ TEST_F(DisplayListTest, OrderKeysSortTheRows) {
         frame.Settings().secondOrder = c.second;
         ChooseHourEntry(frame, 3);
         frame.ProcessCommand(ID_SHOW_FRIENDS);
-        EXPECT_EQ(ShownNames(DisplayCtrl(frame)), c.names);
+        EXPECT_EQ(ShownNames(frame), c.names);
         frame.Destroy();
         PumpEvents();
     }
@@ -184,19 +184,19 @@ TEST_F(DisplayListTest, LastNameOrderIgnoresCaseAndThenUsesTheFirstName) {
     frame.RefreshFamilies();
     ChooseFamily(frame, "Me");
     frame.ProcessCommand(ID_SHOW_FRIENDS);
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)),
+    EXPECT_EQ(ShownNames(frame),
               (std::vector<std::string>{"al Adams (Leo)", "Bea Adams (Leo)", "Amy smith (Leo)", "zed smith (Leo)"}));
 }
 
 TEST_F(DisplayListTest, ChoosingAnHourRefreshesTheCurrentMode) {
     NestrelFrame& frame = Build();
     frame.ProcessCommand(ID_SHOW_FRIENDS);
-    EXPECT_EQ(Shown(DisplayCtrl(frame))[0].available, "Yes");  // Ed at 7 AM: work starts at 9
+    EXPECT_EQ(Shown(frame)[0].available, "Yes");  // Ed at 7 AM: work starts at 9
     ChooseHourEntry(frame, 3);
-    EXPECT_EQ(Shown(DisplayCtrl(frame))[0].available, "No");
+    EXPECT_EQ(Shown(frame)[0].available, "No");
     ChooseHourEntry(frame, 11);  // 6 PM
     EXPECT_EQ(frame.SelectedHour(), 18);
-    EXPECT_EQ(Shown(DisplayCtrl(frame))[0].available, "Yes");
+    EXPECT_EQ(Shown(frame)[0].available, "Yes");
     EXPECT_EQ(DisplayLabel(frame), "Current Friends:");
 }
 
@@ -214,14 +214,14 @@ TEST_F(DisplayListTest, NoFriendsRowIsInvalidWhenActivated) {
     AddMember(frame.Registry(), AddFamily(frame.Registry(), "Lone"), "Lyn", kLeo, false);
     frame.RefreshFamilies();
     frame.ProcessCommand(ID_SHOW_FRIENDS);
-    const std::vector<ShownRow> rows = Shown(DisplayCtrl(frame));
+    const std::vector<ShownRow> rows = Shown(frame);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].name, "No friends found");
     EXPECT_EQ(rows[0].isFriend, "");
-    EXPECT_EQ(rows[0].data, -1);
+    EXPECT_EQ(rows[0].simId, -1);
     wxTEST_DIALOG(Activate(DisplayCtrl(frame), 0),
                   ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)), std::vector<std::string>{"No friends found"});
+    EXPECT_EQ(ShownNames(frame), std::vector<std::string>{"No friends found"});
 }
 
 TEST_F(DisplayListTest, ActivatingARowRefreshesTheList) {

@@ -23,14 +23,14 @@ TEST_F(FamilyListTest, EmptyNeighborhoodShowsNoFamiliesAddedAndKeepsTheDisplayLi
     AddMember(registry, goth, "Bella", kLeo, false);
     frame.RefreshFamilies();
     frame.ProcessCommand(ID_SHOW_FRIENDS);
-    ASSERT_EQ(ShownNames(DisplayCtrl(frame)), std::vector<std::string>{"No friends found"});
+    ASSERT_EQ(ShownNames(frame), std::vector<std::string>{"No friends found"});
 
     registry.Clear();
     frame.RefreshFamilies();
     EXPECT_EQ(Rows(FamilyBox(frame)), std::vector<std::string>{"No Families Added"});
     EXPECT_EQ(FamilyBox(frame)->GetSelection(), wxNOT_FOUND);
     EXPECT_EQ(SimBox(frame)->GetCount(), 0u);
-    EXPECT_EQ(ShownNames(DisplayCtrl(frame)), std::vector<std::string>{"No friends found"});
+    EXPECT_EQ(ShownNames(frame), std::vector<std::string>{"No friends found"});
 }
 
 TEST_F(FamilyListTest, OnlyHomelessFamiliesGiveAnEmptyFamilyList) {

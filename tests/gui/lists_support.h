@@ -48,21 +48,22 @@ inline std::vector<std::string> Rows(wxListBox* box) {
 struct ShownRow {
     std::string name, isFriend, available, hours;
     wxColour text, background;
-    long data;
+    int32_t simId;  // the Sim the row stands for
 };
 
-inline std::vector<ShownRow> Shown(wxListCtrl* list) {
+inline std::vector<ShownRow> Shown(NestrelFrame& frame) {
+    wxListCtrl* list = DisplayCtrl(frame);
     std::vector<ShownRow> rows;
     for (long i = 0; i < list->GetItemCount(); ++i)
         rows.push_back({Utf8(list->GetItemText(i, 0)), Utf8(list->GetItemText(i, 1)),
                         Utf8(list->GetItemText(i, 2)), Utf8(list->GetItemText(i, 3)),
-                        list->GetItemTextColour(i), list->GetItemBackgroundColour(i), static_cast<long>(list->GetItemData(i))});
+                        list->GetItemTextColour(i), list->GetItemBackgroundColour(i), frame.DisplayRowSimId(i)});
     return rows;
 }
 
-inline std::vector<std::string> ShownNames(wxListCtrl* list) {
+inline std::vector<std::string> ShownNames(NestrelFrame& frame) {
     std::vector<std::string> names;
-    for (const ShownRow& row : Shown(list)) names.push_back(row.name);
+    for (const ShownRow& row : Shown(frame)) names.push_back(row.name);
     return names;
 }
 

@@ -7,10 +7,10 @@
 #include <wx/msgdlg.h>
 
 #include "app/CommandIds.h"
+#include "app/DisplayListCtrl.h"
 #include "app/MainListRows.h"
 #include "app/NestrelFrame.h"
 #include "common/MessageBox.h"
-#include "common/WxColour.h"
 #include "common/WxString.h"
 #include "model/Vocabulary.h"
 
@@ -88,7 +88,7 @@ void NestrelFrame::RefreshDisplay() {
     }
 }
 
-void NestrelFrame::ClearDisplayList() { displayList_->DeleteAllItems(); }
+void NestrelFrame::ClearDisplayList() { displayList_->ClearRows(); }
 
 void NestrelFrame::EnableHourChoice(bool enable) { hourChoice_->Enable(enable); }
 
@@ -111,24 +111,10 @@ void NestrelFrame::FillDisplay(std::vector<int32_t> ids, const Sim& reference, b
     request.reference = &reference;
     request.allFriends = allFriends;
     request.hour = selectedHour_;
-    const std::vector<DisplayRow> rows = BuildDisplayRows(request, registry_, settings_);
-
-    // One repaint for the whole list, however many rows it gets.
-    displayList_->Freeze();
-    displayList_->DeleteAllItems();
-    long index = 0;
-    for (const DisplayRow& row : rows) {
-        displayList_->InsertItem(index, ToWx(row.nameAndSign));
-        displayList_->SetItem(index, 1, ToWx(row.friendText));
-        displayList_->SetItem(index, 2, ToWx(row.availableText));
-        displayList_->SetItem(index, 3, ToWx(row.hours));
-        displayList_->SetItemData(index, row.simId);
-        displayList_->SetItemTextColour(index, ToWxColour(row.textColor));
-        displayList_->SetItemBackgroundColour(index, ToWxColour(row.backgroundColor));
-        ++index;
-    }
-    displayList_->Thaw();
+    displayList_->SetRows(BuildDisplayRows(request, registry_, settings_));
 }
+
+int32_t NestrelFrame::DisplayRowSimId(long row) const { return displayList_->SimIdAt(row); }
 
 Family* NestrelFrame::SelectedFamilyForEdit() {
     const int row = familyListBox_->GetSelection();
@@ -186,10 +172,7 @@ void NestrelFrame::OnFamilyChosen(wxCommandEvent&) { FillSims(); }
 void NestrelFrame::OnSimChosen(wxCommandEvent&) { RefreshDisplay(); }
 
 void NestrelFrame::OnDisplayRowActivated(wxListEvent& event) {
-    const long index = event.GetIndex();
-    const Sim* sim = nullptr;
-    if (index >= 0 && index < displayList_->GetItemCount())
-        sim = registry_.FindSim(static_cast<int32_t>(displayList_->GetItemData(index)));
+    const Sim* sim = registry_.FindSim(displayList_->SimIdAt(event.GetIndex()));
     if (sim == nullptr) {
         TellUser(kInvalidItem);
         return;

@@ -5,12 +5,12 @@
 #include <wx/combobox.h>
 #include <wx/intl.h>
 #include <wx/listbox.h>
-#include <wx/listctrl.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "app/CommandIds.h"
+#include "app/DisplayListCtrl.h"
 #include "app/NestrelFrame.h"
 #include "common/ArtProvider.h"
 #include "common/WxString.h"
@@ -83,12 +83,7 @@ void NestrelFrame::BuildListControls() {
     displayLabel_ = new wxStaticText(p, wxID_ANY, ToWx(DisplayModeLabel(DisplayMode::Nothing)), wxDefaultPosition,
                                      wxSize(180, 15), wxST_NO_AUTORESIZE, "displayLabel");
     orderButton_ = new wxButton(p, ID_ORDER, _("Order.."));
-    displayList_ = new wxListCtrl(p, ID_DISPLAY_LIST, wxDefaultPosition, wxSize(270, 100),
-                                  wxLC_REPORT | wxLC_HRULES | wxLC_VRULES);
-    displayList_->AppendColumn(_("Name and Sign"), wxLIST_FORMAT_LEFT, 154);
-    displayList_->AppendColumn(_("F?"), wxLIST_FORMAT_LEFT, 33);
-    displayList_->AppendColumn(_("A?"), wxLIST_FORMAT_LEFT, 33);
-    displayList_->AppendColumn(_("Hours"), wxLIST_FORMAT_LEFT, 60);
+    displayList_ = new DisplayListCtrl(p, ID_DISPLAY_LIST, wxSize(270, 100));
     auto* displayHeading = new wxBoxSizer(wxHORIZONTAL);
     displayHeading->Add(displayLabel_, 0, wxALIGN_CENTER_VERTICAL);
     displayHeading->Add(orderButton_, 0, wxALIGN_CENTER_VERTICAL);

@@ -19,8 +19,8 @@ class wxBitmapButton;
 class wxButton;
 class wxComboBox;
 class wxListBox;
-class wxListCtrl;
 class wxListEvent;
+class DisplayListCtrl;
 class wxStaticText;
 
 /// The program's one main window. It owns everything that lives for the whole run and
@@ -87,6 +87,8 @@ public:
     /// The hour the display list marks Sims free at (7 .. 24).
     int SelectedHour() const { return selectedHour_; }
     DisplayMode CurrentDisplayMode() const { return displayMode_; }
+    /// The Sim id a row of the display list stands for; -1 for none.
+    int32_t DisplayRowSimId(long row) const;
     // ---- end of the lists ----
 
     // ---- File commands (FrameFiles.cpp) ----
@@ -171,7 +173,7 @@ private:
     wxListBox* simListBox_ = nullptr;
     wxStaticText* displayLabel_ = nullptr;
     wxButton* orderButton_ = nullptr;
-    wxListCtrl* displayList_ = nullptr;
+    DisplayListCtrl* displayList_ = nullptr;
     // The rows carry ids, resolved through the registry on every use, so a row can
     // never lead to a family or Sim that has gone.
     std::vector<int32_t> familyRowIds_;
