@@ -209,6 +209,16 @@ TEST_F(DisplayListTest, ChoosingAnHourBeforeAnyModeShowsNothing) {
     EXPECT_EQ(DisplayLabel(frame), "Display List:");
 }
 
+TEST_F(DisplayListTest, ChoosingAnHourInAnEmptyNeighborhoodAsksForNothing) {
+    NestrelFrame& frame = Build();
+    frame.ProcessCommand(ID_SHOW_FRIENDS);
+    frame.Registry().Clear();
+    frame.RefreshFamilies();
+    ChooseHourEntry(frame, 17);  // no Sim to show: no message either
+    EXPECT_EQ(frame.SelectedHour(), 24);
+    EXPECT_EQ(DisplayCtrl(frame)->GetItemCount(), 3);  // left as it was
+}
+
 TEST_F(DisplayListTest, NoFriendsRowIsInvalidWhenActivated) {
     NestrelFrame& frame = BuildFrame();
     AddMember(frame.Registry(), AddFamily(frame.Registry(), "Lone"), "Lyn", kLeo, false);
