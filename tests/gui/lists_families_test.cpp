@@ -53,7 +53,8 @@ TEST_F(FamilyListTest, LabelsCountFamilyFriendsAndAreSortedWithoutRegardToCase) 
     AddMember(registry, pleasant, "Angela", kVirgo, false);
     // Five Sims outside the family; two of them are friends of two members each.
     std::vector<Sim*> others;
-    for (const char* first : {"Ann", "Bob", "Cid", "Dee", "Eve"}) others.push_back(AddMember(registry, zeta, first, kPisces, true));
+    for (const char* first : {"Ann", "Bob", "Cid", "Dee", "Eve"})
+        others.push_back(AddMember(registry, zeta, first, kPisces, true));
     for (Sim* other : others) mary->AddFriend(registry, other->id, true);
     daniel->AddFriend(registry, others[0]->id, true);
     daniel->AddFriend(registry, others[1]->id, true);
@@ -74,7 +75,8 @@ TEST_F(FamilyListTest, SelectionSurvivesARefreshAndFallsBackToTheLastRow) {
     NestrelFrame& frame = BuildFrame();
     SimRegistry& registry = frame.Registry();
     std::vector<Sim*> firsts;
-    for (const char* name : {"Alpha", "Beta", "Gamma"}) firsts.push_back(AddMember(registry, AddFamily(registry, name), "Kim", kLeo, true));
+    for (const char* name : {"Alpha", "Beta", "Gamma"})
+        firsts.push_back(AddMember(registry, AddFamily(registry, name), "Kim", kLeo, true));
     frame.RefreshFamilies();
 
     Choose(FamilyBox(frame), 1);
@@ -137,7 +139,8 @@ TEST_F(FamilyListTest, DeleteFromTheMenuKeepsTheOtherMembers) {
     AddMember(registry, family, "Bo", kLeo, true);
     frame.RefreshFamilies();
     ChooseSim(frame, "Bo");
-    wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM), ExpectMessageBox(wxID_YES, "Are you sure you want to delete Bo Pair?"));
+    wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
+                  ExpectMessageBox(wxID_YES, "Are you sure you want to delete Bo Pair?"));
     EXPECT_EQ(Rows(FamilyBox(frame)), std::vector<std::string>{"Pair (0)"});
     EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Ann Pair (Leo)(0)"});
 }

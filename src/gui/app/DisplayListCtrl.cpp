@@ -22,7 +22,9 @@ void DisplayListCtrl::SetRows(std::vector<DisplayRow> rows) {
         const wxColour text = ToWxColour(row.textColor);
         const wxColour back = ToWxColour(row.backgroundColor);
         size_t a = 0;
-        while (a < attrs_.size() && !(attrs_[a].GetTextColour() == text && attrs_[a].GetBackgroundColour() == back)) ++a;
+        while (a < attrs_.size() &&
+               !(attrs_[a].GetTextColour() == text && attrs_[a].GetBackgroundColour() == back))
+            ++a;
         if (a == attrs_.size()) attrs_.emplace_back(text, back, wxNullFont);
         attrOfRow_.push_back(static_cast<uint16_t>(a));
     }

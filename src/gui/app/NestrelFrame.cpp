@@ -52,7 +52,9 @@ void NestrelFrame::CreateVersionManager() {
     // is created here.
 }
 
-void NestrelFrame::CreateMainPanel() { panel_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel"); }
+void NestrelFrame::CreateMainPanel() {
+    panel_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
+}
 
 void NestrelFrame::ReadProgramSettings() {
     // A missing or unreadable file leaves the defaults in force; nobody needs telling.

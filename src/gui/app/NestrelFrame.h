@@ -20,8 +20,8 @@ class wxButton;
 class wxComboBox;
 class wxListBox;
 class wxListEvent;
-class DisplayListCtrl;
 class wxStaticText;
+class DisplayListCtrl;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -142,7 +142,7 @@ private:
     wxPanel* panel_ = nullptr;
     // ---- The controls of the lists and their handlers (FramePanel.cpp, FrameLists.cpp,
     // FrameFriends.cpp) ----
-    void BuildListControls();  // FramePanel.cpp
+    void BuildListControls();    // FramePanel.cpp
     void BindFriendsCommands();  // FrameFriends.cpp: ids 37-39, 42
     void OnAddFamily(wxCommandEvent& event);
     void OnEditFamily(wxCommandEvent& event);
