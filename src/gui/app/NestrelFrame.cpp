@@ -1,11 +1,13 @@
 #include "app/NestrelFrame.h"
 
+#include <wx/combobox.h>
 #include <wx/panel.h>
 
 #include "app/ConfigStore.h"
 #include "app/FileStatus.h"
 #include "app/StartupFiles.h"
 #include "common/ArtProvider.h"
+#include "common/WxColour.h"
 
 NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE, "frame"),
@@ -59,16 +61,21 @@ void NestrelFrame::CreateVersionManager() {
     // is created here.
 }
 
-void NestrelFrame::CreateMainPanel() { panel_ = new wxPanel(this, wxID_ANY); }
+void NestrelFrame::CreateMainPanel() {
+    panel_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
+}
 
 void NestrelFrame::ReadProgramSettings() {
-    // <install>/Data/SimProgSettings.ini with the matchmaker group is read here and the
-    // panel takes its text colour.
+    // A missing or unreadable file leaves the defaults in force; nobody needs telling.
+    ReadSettings(SettingsFilePath(installDir_), settings_, &matchSettings_);
+    panel_->SetForegroundColour(ToWxColour(settings_.textColor));
 }
 
 void NestrelFrame::CreateMainControls() {
-    // The family, Sim and display lists, the hour selector and the buttons are built
-    // here; the panel then takes the settings' background colour.
+    BuildListControls();
+    panel_->SetBackgroundColour(ToWxColour(settings_.bgColor));
+    hourChoice_->SetSelection(0);
+    selectedHour_ = HourValueForIndex(0);
 }
 
 void NestrelFrame::ReadCareerFile() {

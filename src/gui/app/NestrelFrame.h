@@ -4,6 +4,7 @@
 #include <wx/frame.h>
 
 #include "app/AppContext.h"
+#include "app/DisplayMode.h"
 #include "careers/NestrelCareerInfo.h"
 #include "common/MessageBox.h"
 #include "model/SimRegistry.h"
@@ -13,6 +14,14 @@
 #include "storage/ProgramSettings.h"
 
 class wxPanel;
+// The controls of the lists.
+class wxBitmapButton;
+class wxButton;
+class wxComboBox;
+class wxListBox;
+class wxListEvent;
+class wxStaticText;
+class DisplayListCtrl;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -53,7 +62,7 @@ public:
     NestrelCareerInfo& CareerInfo() { return careerInfo_; }
     WordFileNames& Names() { return names_; }
 
-    // ---- The lists and the display list (FrameLists.cpp) ----
+    // ---- The lists and the display list (FrameLists.cpp, FrameFriends.cpp) ----
     /// Refills the family list, restores its selection, then the Sim list.
     void RefreshFamilies();
     /// Refills the Sim list from the selected family, then the display list.
@@ -64,6 +73,22 @@ public:
     void ClearDisplayList();
     /// The hour selector is disabled when no career could be read.
     void EnableHourChoice(bool enable);
+    /// The Sim of the selected row of the Sim list; tells the user and answers nullptr
+    /// when nothing usable is selected.
+    Sim* SelectedSim();
+    /// Fills the display list with the Sims of `ids` as seen from `reference`: every
+    /// row a friend when `allFriends`, otherwise "F?" asks the reference Sim.
+    void FillDisplay(std::vector<int32_t> ids, const Sim& reference, bool allFriends);
+    /// The three views of the display list for the selected Sim, and the sign chart.
+    void ShowCurrentFriends();
+    void ShowPossibleFriends();
+    void ShowChemistrySims();
+    void ShowLikesDislikesChart();
+    /// The hour the display list marks Sims free at (7 .. 24).
+    int SelectedHour() const { return selectedHour_; }
+    DisplayMode CurrentDisplayMode() const { return displayMode_; }
+    /// The Sim id a row of the display list stands for; -1 for none.
+    int32_t DisplayRowSimId(long row) const;
     // ---- end of the lists ----
 
     // ---- File commands (FrameFiles.cpp) ----
@@ -134,6 +159,48 @@ private:
     std::string configuredFileName_;  // the neighborhood named at start-up
     bool namesFileUnreadable_ = false;  // present at start-up but could not be read
     wxPanel* panel_ = nullptr;
+    // ---- The controls of the lists and their handlers (FramePanel.cpp, FrameLists.cpp,
+    // FrameFriends.cpp) ----
+    void BuildListControls();    // FramePanel.cpp
+    void BindFriendsCommands();  // FrameFriends.cpp: ids 37-39, 42
+    void OnAddFamily(wxCommandEvent& event);
+    void OnEditFamily(wxCommandEvent& event);
+    void OnFamilyDoubleClick(wxCommandEvent& event);
+    void OnSimDoubleClick(wxCommandEvent& event);
+    void OnDeleteSim(wxCommandEvent& event);
+    void OnRefresh(wxCommandEvent& event);
+    void OnHourChosen(wxCommandEvent& event);
+    void OnFamilyChosen(wxCommandEvent& event);
+    void OnSimChosen(wxCommandEvent& event);
+    void OnDisplayRowActivated(wxListEvent& event);
+    void OnShowFriendsCommand(wxCommandEvent& event);
+    void OnLikesChart(wxCommandEvent& event);
+    /// The family of the selected family row; tells the user and answers nullptr when
+    /// nothing usable is selected.
+    Family* SelectedFamilyForEdit();
+    void ShowDisplayMode(DisplayMode mode);
+
+    wxBitmapButton* addFamilyButton_ = nullptr;
+    wxBitmapButton* editFamilyButton_ = nullptr;
+    wxBitmapButton* deleteSimButton_ = nullptr;
+    wxStaticText* hourLabel_ = nullptr;
+    wxComboBox* hourChoice_ = nullptr;
+    wxButton* fullListButton_ = nullptr;
+    wxStaticText* familyLabel_ = nullptr;
+    wxListBox* familyListBox_ = nullptr;
+    wxStaticText* simLabel_ = nullptr;
+    wxListBox* simListBox_ = nullptr;
+    wxStaticText* displayLabel_ = nullptr;
+    wxButton* orderButton_ = nullptr;
+    DisplayListCtrl* displayList_ = nullptr;
+    // The rows carry ids, resolved through the registry on every use, so a row can
+    // never lead to a family or Sim that has gone.
+    std::vector<int32_t> familyRowIds_;
+    bool noFamiliesRow_ = false;  // the family list holds only "No Families Added"
+    std::vector<int32_t> simRowIds_;
+    int selectedHour_ = kFirstHour;
+    DisplayMode displayMode_ = DisplayMode::Nothing;
+    // ---- end of the controls of the lists ----
     std::string currentFile_;
     bool modified_ = false;
 };

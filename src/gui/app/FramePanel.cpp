@@ -1,0 +1,105 @@
+// The controls of the main panel: the edit buttons and the hour selector on top, then
+// the family list, the Sim list, the friend buttons and the display list side by side.
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/intl.h>
+#include <wx/listbox.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "app/CommandIds.h"
+#include "app/DisplayListCtrl.h"
+#include "app/NestrelFrame.h"
+#include "common/ArtProvider.h"
+#include "common/WxString.h"
+#include "model/Vocabulary.h"
+
+namespace {
+
+wxBitmapButton* IconButton(wxWindow* parent, int id, const char* icon, const char* tip) {
+    auto* button = new wxBitmapButton(parent, id, IconResource(icon), wxDefaultPosition, wxDefaultSize,
+                                      wxBU_AUTODRAW);
+    button->SetToolTip(wxGetTranslation(tip));
+    return button;
+}
+
+wxStaticText* Label(wxWindow* parent, const char* text, wxSize size = wxDefaultSize) {
+    return new wxStaticText(parent, wxID_ANY, wxGetTranslation(text), wxDefaultPosition, size);
+}
+
+}  // namespace
+
+void NestrelFrame::BuildListControls() {
+    wxPanel* p = panel_;
+
+    // Top row: the edit buttons, then the hour the display list marks free Sims at.
+    addFamilyButton_ = IconButton(p, ID_ADD_FAMILY, "ADD", "Add a family");
+    editFamilyButton_ = IconButton(p, ID_EDIT_FAMILY, "BASICEDIT", "Edit selected family");
+    deleteSimButton_ = IconButton(p, ID_DELETE_SIM, "DELETE", "Delete selected Sim");
+    hourLabel_ = Label(p, "Time Available:");
+    wxArrayString hours;
+    for (const std::string& entry : HourEntryTexts()) hours.Add(ToWx(entry));
+    hourChoice_ = new wxComboBox(p, ID_HOUR_CHOICE, wxEmptyString, wxDefaultPosition, wxSize(110, -1), hours,
+                                 wxCB_DROPDOWN | wxCB_READONLY);
+    fullListButton_ = new wxButton(p, ID_FULL_LIST, _("Full List"));
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(addFamilyButton_, 0, wxALIGN_CENTER_VERTICAL);
+    top->Add(editFamilyButton_, 0, wxALIGN_CENTER_VERTICAL);
+    top->Add(deleteSimButton_, 0, wxALIGN_CENTER_VERTICAL);
+    top->AddSpacer(140);
+    top->Add(hourLabel_, 0, wxALIGN_CENTER_VERTICAL);
+    top->AddSpacer(10);
+    top->Add(hourChoice_, 0, wxALIGN_CENTER_VERTICAL);
+    top->AddSpacer(10);
+    top->Add(fullListButton_, 0, wxALIGN_CENTER_VERTICAL);
+
+    // The family column. The rows arrive sorted from the neighborhood, the same on
+    // every system, so the control itself does not sort them.
+    familyLabel_ = Label(p, "Sim Families:");
+    familyListBox_ = new wxListBox(p, ID_FAMILY_LIST, wxDefaultPosition, wxSize(-1, 100), 0, nullptr,
+                                   wxLB_SINGLE | wxLB_HSCROLL);
+    auto* familyColumn = new wxBoxSizer(wxVERTICAL);
+    familyColumn->Add(familyLabel_, 0, wxBOTTOM, 2);
+    familyColumn->Add(familyListBox_, 1, wxEXPAND);
+
+    simLabel_ = Label(p, "Sims in the Family:");
+    simListBox_ = new wxListBox(p, ID_SIM_LIST, wxDefaultPosition, wxSize(160, 100), 0, nullptr,
+                                wxLB_SINGLE | wxLB_HSCROLL);
+    auto* simColumn = new wxBoxSizer(wxVERTICAL);
+    simColumn->Add(simLabel_, 0, wxBOTTOM, 2);
+    simColumn->Add(simListBox_, 1, wxEXPAND);
+
+    auto* buttonColumn = new wxBoxSizer(wxVERTICAL);
+    buttonColumn->Add(IconButton(p, ID_SHOW_FRIENDS, "FRIENDS", "Show current friends of the selected Sim"));
+    buttonColumn->Add(IconButton(p, ID_POSSIBLE_FRIENDS, "POSSFRIENDS", "Show possible friends for the selected Sim"));
+    buttonColumn->Add(IconButton(p, ID_CHEMISTRY_SIMS, "CHEMFRIENDS", "Show chemistry matches of the selected Sim"));
+    buttonColumn->AddSpacer(15);
+    buttonColumn->Add(IconButton(p, ID_EDIT_FRIENDS, "FRIENDEDIT", "Edit the selected Sim's friends"));
+    buttonColumn->Add(IconButton(p, ID_EDIT_CHEMISTRY, "CHEMEDIT", "Edit the selected Sim's chemistry"));
+
+    displayLabel_ = new wxStaticText(p, wxID_ANY, ToWx(DisplayModeLabel(DisplayMode::Nothing)), wxDefaultPosition,
+                                     wxSize(180, 15), wxST_NO_AUTORESIZE, "displayLabel");
+    orderButton_ = new wxButton(p, ID_ORDER, _("Order.."));
+    displayList_ = new DisplayListCtrl(p, ID_DISPLAY_LIST, wxSize(270, 100));
+    auto* displayHeading = new wxBoxSizer(wxHORIZONTAL);
+    displayHeading->Add(displayLabel_, 0, wxALIGN_CENTER_VERTICAL);
+    displayHeading->Add(orderButton_, 0, wxALIGN_CENTER_VERTICAL);
+    auto* displayColumn = new wxBoxSizer(wxVERTICAL);
+    displayColumn->Add(displayHeading, 0, wxBOTTOM, 2);
+    displayColumn->Add(displayList_, 1, wxEXPAND);
+
+    // The four columns share the window's height; the lists take what is left of it.
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    columns->Add(familyColumn, 1, wxEXPAND | wxRIGHT, 5);
+    columns->Add(simColumn, 0, wxEXPAND | wxRIGHT, 5);
+    columns->Add(buttonColumn, 0, wxRIGHT, 5);
+    columns->Add(displayColumn, 0, wxEXPAND);
+
+    auto* main = new wxBoxSizer(wxVERTICAL);
+    main->Add(top, 0, wxEXPAND | wxALL, 5);
+    main->Add(columns, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 5);
+    p->SetSizer(main);
+}

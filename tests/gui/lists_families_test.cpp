@@ -1,0 +1,182 @@
+// The family and Sim lists of the main window: their rows, selection and the list
+// commands that change the neighborhood (delete, refresh) or need a selection (edit).
+#include "lists_support.h"
+#include "support/FrameFixture.h"
+
+namespace {
+
+using namespace lists_test;
+
+class FamilyListTest : public FrameTest {
+protected:
+    NestrelFrame& Build() {
+        NestrelFrame& frame = BuildFrame();
+        frame.RefreshFamilies();
+        return frame;
+    }
+};
+
+TEST_F(FamilyListTest, EmptyNeighborhoodShowsNoFamiliesAddedAndKeepsTheDisplayList) {
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    Family* goth = AddFamily(registry, "Goth");
+    AddMember(registry, goth, "Bella", kLeo, false);
+    frame.RefreshFamilies();
+    frame.ProcessCommand(ID_SHOW_FRIENDS);
+    ASSERT_EQ(ShownNames(frame), std::vector<std::string>{"No friends found"});
+
+    registry.Clear();
+    frame.RefreshFamilies();
+    EXPECT_EQ(Rows(FamilyBox(frame)), std::vector<std::string>{"No Families Added"});
+    EXPECT_EQ(FamilyBox(frame)->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(SimBox(frame)->GetCount(), 0u);
+    EXPECT_EQ(ShownNames(frame), std::vector<std::string>{"No friends found"});
+}
+
+TEST_F(FamilyListTest, OnlyHomelessFamiliesGiveAnEmptyFamilyList) {
+    NestrelFrame& frame = BuildFrame();
+    Family* drifters = AddFamily(frame.Registry(), "Drifter", true);
+    AddMember(frame.Registry(), drifters, "Dan", kLeo, true);
+    frame.RefreshFamilies();
+    EXPECT_EQ(FamilyBox(frame)->GetCount(), 0u);
+    EXPECT_EQ(SimBox(frame)->GetCount(), 0u);
+}
+
+TEST_F(FamilyListTest, LabelsCountFamilyFriendsAndAreSortedWithoutRegardToCase) {
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    Family* zeta = AddFamily(registry, "zeta");
+    Family* pleasant = AddFamily(registry, "Pleasant");
+    Family* alto = AddFamily(registry, "Alto");
+    Sim* mary = AddMember(registry, pleasant, "Mary", kLibra, false);
+    Sim* daniel = AddMember(registry, pleasant, "Daniel", kLeo, true);
+    AddMember(registry, pleasant, "Angela", kVirgo, false);
+    // Five Sims outside the family; two of them are friends of two members each.
+    std::vector<Sim*> others;
+    for (const char* first : {"Ann", "Bob", "Cid", "Dee", "Eve"})
+        others.push_back(AddMember(registry, zeta, first, kPisces, true));
+    for (Sim* other : others) mary->AddFriend(registry, other->id, true);
+    daniel->AddFriend(registry, others[0]->id, true);
+    daniel->AddFriend(registry, others[1]->id, true);
+    daniel->AddFriend(registry, mary->id, true);  // a member is no family friend
+    AddMember(registry, alto, "Al", kAquarius, true);
+
+    frame.RefreshFamilies();
+    EXPECT_EQ(Rows(FamilyBox(frame)), (std::vector<std::string>{"Alto (0)", "Pleasant (5)", "zeta (2)"}));
+    EXPECT_EQ(FamilyBox(frame)->GetSelection(), 0);
+
+    ChooseFamily(frame, "Pleasant");
+    EXPECT_EQ(Rows(SimBox(frame)), (std::vector<std::string>{"Mary Pleasant (Libra)(6)", "Daniel Pleasant (Leo)(3)",
+                                                              "Angela Pleasant (Virgo)(0)"}));
+    EXPECT_EQ(SimBox(frame)->GetSelection(), 0);
+}
+
+TEST_F(FamilyListTest, SelectionSurvivesARefreshAndFallsBackToTheLastRow) {
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    std::vector<Sim*> firsts;
+    for (const char* name : {"Alpha", "Beta", "Gamma"})
+        firsts.push_back(AddMember(registry, AddFamily(registry, name), "Kim", kLeo, true));
+    frame.RefreshFamilies();
+
+    Choose(FamilyBox(frame), 1);
+    frame.ProcessCommand(ID_REFRESH);
+    EXPECT_EQ(FamilyBox(frame)->GetSelection(), 1);
+    EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Kim Beta (Leo)(0)"});
+
+    Choose(FamilyBox(frame), 2);
+    registry.RemoveSim(firsts[2]);  // Gamma goes with its only member
+    frame.ProcessCommand(ID_REFRESH);
+    EXPECT_EQ(Rows(FamilyBox(frame)), (std::vector<std::string>{"Alpha (0)", "Beta (0)"}));
+    EXPECT_EQ(FamilyBox(frame)->GetSelection(), 1);
+    EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Kim Beta (Leo)(0)"});
+}
+
+TEST_F(FamilyListTest, RefreshCommandClearsTheStatusMessage) {
+    NestrelFrame& frame = Build();
+    frame.ShowStatus("Loading, Please wait...");
+    AddMember(frame.Registry(), AddFamily(frame.Registry(), "Late"), "Lou", kLeo, true);
+    frame.ProcessCommand(ID_REFRESH);
+    EXPECT_EQ(Rows(FamilyBox(frame)), std::vector<std::string>{"Late (0)"});
+    EXPECT_EQ(StatusField(0), "");
+}
+
+// Deleting the last member of a family: Yes deletes the Sim and with it the family;
+// No, or closing the question, leaves everything as it was.
+TEST_F(FamilyListTest, DeleteSimAsksAndOnlyYesDeletes) {
+    struct Case {
+        int answer;
+        bool deleted;
+    } cases[] = {{wxID_YES, true}, {wxID_NO, false}, {wxID_CANCEL, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        NestrelFrame& frame = BuildFrame();
+        SimRegistry& registry = frame.Registry();
+        AddMember(registry, AddFamily(registry, "Alone"), "Solo", kLeo, true);
+        AddMember(registry, AddFamily(registry, "Crowd"), "Ciro", kLeo, true);
+        frame.RefreshFamilies();
+        ChooseFamily(frame, "Alone");
+
+        wxTEST_DIALOG(Press(frame, ID_DELETE_SIM),
+                      ExpectMessageBox(c.answer, "Are you sure you want to delete Solo Alone?", "Delete Item"));
+        EXPECT_EQ(registry.families.Count(), c.deleted ? 1u : 2u);
+        EXPECT_EQ(registry.FindSimByName("Solo Alone") == nullptr, c.deleted);
+        EXPECT_EQ(frame.IsModified(), c.deleted);
+        const std::vector<std::string> expected =
+            c.deleted ? std::vector<std::string>{"Crowd (0)"} : std::vector<std::string>{"Alone (0)", "Crowd (0)"};
+        EXPECT_EQ(Rows(FamilyBox(frame)), expected);
+        if (c.deleted) EXPECT_EQ(StatusField(1), "Current File: Unsaved*");
+        frame.Destroy();
+        PumpEvents();
+    }
+}
+
+TEST_F(FamilyListTest, DeleteFromTheMenuKeepsTheOtherMembers) {
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    Family* family = AddFamily(registry, "Pair");
+    AddMember(registry, family, "Ann", kLeo, false);
+    AddMember(registry, family, "Bo", kLeo, true);
+    frame.RefreshFamilies();
+    ChooseSim(frame, "Bo");
+    wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
+                  ExpectMessageBox(wxID_YES, "Are you sure you want to delete Bo Pair?"));
+    EXPECT_EQ(Rows(FamilyBox(frame)), std::vector<std::string>{"Pair (0)"});
+    EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Ann Pair (Leo)(0)"});
+}
+
+TEST_F(FamilyListTest, DeleteWithoutASelectedSimOnlyTellsTheUser) {
+    NestrelFrame& frame = BuildFrame();
+    Family* family = AddFamily(frame.Registry(), "Kept");
+    AddMember(frame.Registry(), family, "Kim", kLeo, true);
+    frame.RefreshFamilies();
+    SimBox(frame)->SetSelection(wxNOT_FOUND);
+    wxTEST_DIALOG(Press(frame, ID_DELETE_SIM),
+                  ExpectMessageBox(wxID_OK, "Please select an item from the Members List.", "Message"));
+    EXPECT_EQ(frame.Registry().families.Count(), 1u);
+    EXPECT_FALSE(frame.IsModified());
+}
+
+TEST_F(FamilyListTest, EditFamilyNeedsAUsableFamilyRow) {
+    NestrelFrame& frame = Build();  // empty: the only row is "No Families Added"
+    wxTEST_DIALOG(frame.ProcessCommand(ID_EDIT_FAMILY),
+                  ExpectMessageBox(wxID_OK, "Please select a family (left list)", "Message"));
+    wxTEST_DIALOG(DoubleClick(FamilyBox(frame), 0),
+                  ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
+    wxTEST_DIALOG(Press(frame, ID_EDIT_FAMILY),
+                  ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
+}
+
+TEST_F(FamilyListTest, AFamilyRowWhoseFamilyHasGoneIsInvalid) {
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    Sim* only = AddMember(registry, AddFamily(registry, "Gone"), "Gil", kLeo, true);
+    frame.RefreshFamilies();
+    registry.RemoveSim(only);  // the rows are not refreshed yet
+    wxTEST_DIALOG(DoubleClick(SimBox(frame), 0),
+                  ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
+    wxTEST_DIALOG(frame.ProcessCommand(ID_SHOW_FRIENDS),
+                  ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
+}
+
+}  // namespace
