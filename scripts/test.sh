@@ -13,14 +13,16 @@ fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300 | tee build/ctest.log
+main_passed=$(sed -nE 's/.*tests passed, [0-9]+ tests failed out of ([0-9]+).*/\1/p' build/ctest.log | tail -n 1)
 
 # The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNESTREL_SANITIZE=ON \
   -DNESTREL_GUI=OFF -DNESTREL_BENCH=OFF
 cmake --build build-asan -j "$jobs" --target nestrel_core_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 NESTREL_SOURCE_DIR="$PWD" \
-  build-asan/tests/core/nestrel_core_tests --gtest_brief=1
+  build-asan/tests/core/nestrel_core_tests --gtest_brief=1 | tee build-asan/gtest.log
+asan_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' build-asan/gtest.log | tail -n 1)
 
 # A short run of every fuzz target, seeded from the fixtures.
 if [[ -d fuzz ]] && ls fuzz/*.cpp >/dev/null 2>&1; then
@@ -29,4 +31,5 @@ if [[ -d fuzz ]] && ls fuzz/*.cpp >/dev/null 2>&1; then
   cmake --build build-fuzz -j "$jobs"
   bash fuzz/run.sh build-fuzz "${NESTREL_FUZZ_SECONDS:-20}"
 fi
-echo "All Nestrel tests passed."
+echo "All Nestrel tests passed (${main_passed:-0} under CTest, ${asan_passed:-0} core tests under the sanitizers)."
+echo "$(( ${main_passed:-0} + ${asan_passed:-0} )) passed, 0 failed"
