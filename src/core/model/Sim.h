@@ -112,6 +112,15 @@ public:
     /// Whether the Sim is free at an hour 7..24 (not at work, not at school,
     /// not homeless).
     bool IsAvailableAt(int hour) const;
+
+private:
+    // The registry's bookkeeping: when the Sim was registered, and the id and
+    // the hash of the full name under which its indexes file it.
+    friend class SimRegistry;
+    uint64_t registrySeq_ = 0;
+    uint64_t indexedNameHash_ = 0;
+    int32_t indexedId_ = -1;
+    bool registered_ = false;
 };
 
 /// The rule of IsAvailableAt for given working hours, life stage and

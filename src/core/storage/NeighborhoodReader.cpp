@@ -2,6 +2,7 @@
 // registered with their references parked as names; then the names are
 // resolved to ids through the registry's name index.
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,11 +29,35 @@ std::string Format(std::string pattern, std::string_view text) {
     return pattern;
 }
 
+// The references of one Sim read from the file, parked as views into the
+// file's text until every Sim of the file is registered. A name is kept as
+// a pointer alone: its value runs to the next line feed or the body's end,
+// so eight bytes a reference do.
+struct ParkedSim {
+    Sim* sim;
+    const char* bodyEnd;
+    uint32_t firstName;  // index into ParkedNames::starts
+    uint32_t friendCount;
+    uint32_t chemistryCount;
+    std::string_view partner;
+};
+
+struct ParkedNames {
+    std::vector<ParkedSim> sims;
+    std::vector<const char*> starts;
+
+    std::string_view At(const ParkedSim& parked, size_t i) const {
+        const char* p = starts[i];
+        const void* lf = std::memchr(p, '\n', static_cast<size_t>(parked.bodyEnd - p));
+        return std::string_view(p, static_cast<size_t>((lf ? static_cast<const char*>(lf) : parked.bodyEnd) - p));
+    }
+};
+
 class GroupReader {
 public:
     GroupReader(SimRegistry& registry, const NestrelCareerInfo* careers, Prompter& prompter, bool renumber,
-                std::vector<Sim*>& readSims)
-        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), readSims_(readSims) {}
+                ParkedNames& parked)
+        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), parked_(parked) {}
 
     void ReadFamily(const Group& group);
 
@@ -61,12 +86,18 @@ private:
     // the file and are not trusted: all positions of a group together may
     // cost only a few lookups per line of the group, so a count of two
     // billion costs no more than the group's size.
-    void ReadEntries(char prefix, int32_t member, int32_t count, std::vector<std::string>& out) {
+    // Returns how many were found.
+    uint32_t ReadEntries(char prefix, int32_t member, int32_t count) {
+        uint32_t found = 0;
         for (int32_t j = 0; j < count && budget_ > 0; ++j) {
             --budget_;
             std::string_view value;
-            if (FindPair(prefix, member, j, value)) out.emplace_back(value);
+            if (FindPair(prefix, member, j, value)) {
+                parked_.starts.push_back(value.data());
+                ++found;
+            }
         }
+        return found;
     }
     void ReadMember(Family& family, int32_t m, bool& lostPartner);
 
@@ -74,7 +105,7 @@ private:
     const NestrelCareerInfo* careers_;
     Prompter& prompter_;
     bool renumber_;
-    std::vector<Sim*>& readSims_;
+    ParkedNames& parked_;
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
@@ -121,15 +152,15 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     if (!sim) return;
 
     int32_t status = Number(keys_.Member("Status", m), 3);
-    std::string partnerName = Text(keys_.Member("Match", m));
+    std::string_view partnerName;
+    Find(keys_.Member("Match", m), partnerName);
     if (status == 3) {
-        partnerName.clear();
+        partnerName = {};
     } else if (status != 0 && partnerName.empty()) {
         status = 3;
         lostPartner = true;
     }
     sim->status = status;
-    sim->partnerName = std::move(partnerName);
 
     sim->townie = Number(keys_.Member("Townie", m), 0) == 1;
     sim->vampire = Number(keys_.Member("Vampire", m), 0) == 1;
@@ -144,8 +175,9 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     int32_t careerCode = Number(keys_.Member("Career", m), kCareerUnemployed);
     auto level = static_cast<int16_t>(Number(keys_.Member("Level", m), 0));
 
-    ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0), sim->pendingFriendNames);
-    ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0), sim->pendingChemistry);
+    const size_t firstParked = parked_.starts.size();
+    const uint32_t friends = ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0));
+    const uint32_t chemistry = ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0));
 
     CareerFromStoredValues(sim->career, lifeStage, careerCode, level, renumber_, careers_);
     sim->momLinkPending = momLink;
@@ -155,7 +187,12 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
 
     // A second member of the same first name is refused (and deleted) by the
     // registry: every lookup by that full name would find the first anyway.
-    if (Sim* added = registry_.AddSim(std::move(sim), false, &family)) readSims_.push_back(added);
+    if (Sim* added = registry_.AddSim(std::move(sim), false, &family)) {
+        const char* bodyEnd = group_->Body().data() + group_->Body().size();
+        parked_.sims.push_back({added, bodyEnd, static_cast<uint32_t>(firstParked), friends, chemistry, partnerName});
+    } else {
+        parked_.starts.resize(firstParked);
+    }
 }
 
 void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending) {
@@ -167,36 +204,33 @@ void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending
     pending = false;
 }
 
-// Turns the names parked in the Sims read from one file into ids. Lookups
+// Turns the names parked for the Sims read from one file into ids. Lookups
 // search every registered Sim, so an imported Sim can refer to one loaded
-// earlier; the pending data is cleared so a later import leaves it alone.
-void ResolveNames(SimRegistry& registry, const std::vector<Sim*>& sims) {
-    for (Sim* sim : sims) {
-        for (const std::string& name : sim->pendingFriendNames) {
-            int32_t id = registry.FindSimIdByName(name);
+// earlier.
+void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
+    for (const ParkedSim& entry : parked.sims) {
+        Sim* sim = entry.sim;
+        size_t i = entry.firstName;
+        for (const size_t end = i + entry.friendCount; i < end; ++i) {
+            int32_t id = registry.FindSimIdByName(parked.At(entry, i));
             if (id != -1) sim->friendIds.push_back(id);
         }
-        for (const std::string& entry : sim->pendingChemistry) {
+        for (const size_t end = i + entry.chemistryCount; i < end; ++i) {
             // "full name,type". The type follows the last comma, so a name
             // that holds a comma still resolves.
-            size_t comma = entry.rfind(',');
-            std::string_view name(entry);
+            std::string_view name = parked.At(entry, i);
             std::string_view type;
-            if (comma != std::string::npos) {
+            size_t comma = name.rfind(',');
+            if (comma != std::string_view::npos) {
+                type = name.substr(comma + 1);
                 name = name.substr(0, comma);
-                type = std::string_view(entry).substr(comma + 1);
             }
             int32_t id = registry.FindSimIdByName(name);
             if (id != -1) sim->chemistry.Append(id, AtoiLike(type));
         }
-        if (!sim->partnerName.empty()) sim->partnerId = registry.FindSimIdByName(sim->partnerName);
+        if (!entry.partner.empty()) sim->partnerId = registry.FindSimIdByName(entry.partner);
         ResolveParent(registry, sim->mom, sim->momLinkPending);
         ResolveParent(registry, sim->dad, sim->dadLinkPending);
-        sim->pendingFriendNames.clear();
-        sim->pendingFriendNames.shrink_to_fit();
-        sim->pendingChemistry.clear();
-        sim->pendingChemistry.shrink_to_fit();
-        sim->partnerName.clear();
     }
 }
 
@@ -227,10 +261,11 @@ bool NeighborhoodFile::ReadGroups(const GroupFile& groups) {
     }
     careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
 
-    std::vector<Sim*> readSims;
-    GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, readSims);
+    // The parked views point into `groups`, which lives until the end.
+    ParkedNames parked;
+    GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, parked);
     for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
-    ResolveNames(*registry_, readSims);
+    ResolveNames(*registry_, parked);
     registry_->RecountAllFamilies();
     return true;
 }
