@@ -19,35 +19,46 @@ class SimRegistry;
 /// changes its full name: do it through SimRegistry::RenameSim / ReindexSim so
 /// that lookups by name stay right.
 class Sim {
+    // The registry's bookkeeping, beside the names a lookup compares: when
+    // the Sim was registered, and the id and the hash of the full name under
+    // which the registry's indexes file it.
+    friend class SimRegistry;
+    uint64_t registrySeq_ = 0;
+    uint64_t indexedNameHash_ = 0;
+    int32_t indexedId_ = -1;
+    bool registered_ = false;
+
 public:
     Sim(std::string first, std::string last, int32_t signCode, int32_t simId, bool isMale);
     virtual ~Sim() = default;
     Sim(const Sim&) = delete;
     Sim& operator=(const Sim&) = delete;
 
+    // What walks over all Sims and lookups by name read comes first, so
+    // that they touch one or two cache lines of each Sim.
+    int32_t id = -1;
+    int32_t sign = 0;
+    int32_t likes = 0;
+    int32_t status = 3;
+    int32_t partnerId = -1;
+    bool male = false;
+    bool townie = false;
+    bool vampire = false;
+    bool atCollege = false;
+    Family* family = nullptr;
+    std::string firstName;
+    std::string lastName;
+    std::vector<int32_t> friendIds;
+    MatchList chemistry;
+    std::string signName;
     bool momLinkPending = false;
     bool dadLinkPending = false;
     ParentRef mom;
     ParentRef dad;
-    int32_t status = 3;
-    int32_t partnerId = -1;
     std::string partnerName;
-    std::string lastName;
-    std::string firstName;
-    bool male = false;
-    int32_t id = -1;
     std::vector<std::string> pendingFriendNames;
-    std::vector<int32_t> friendIds;
-    int32_t sign = 0;
-    std::string signName;
-    int32_t likes = 0;
-    Family* family = nullptr;
-    MatchList chemistry;
     std::vector<std::string> pendingChemistry;
     SimCareerData career;
-    bool townie = false;
-    bool vampire = false;
-    bool atCollege = false;
     int32_t degree = 0;
     int32_t aspiration = 0;
 
@@ -112,15 +123,6 @@ public:
     /// Whether the Sim is free at an hour 7..24 (not at work, not at school,
     /// not homeless).
     bool IsAvailableAt(int hour) const;
-
-private:
-    // The registry's bookkeeping: when the Sim was registered, and the id and
-    // the hash of the full name under which its indexes file it.
-    friend class SimRegistry;
-    uint64_t registrySeq_ = 0;
-    uint64_t indexedNameHash_ = 0;
-    int32_t indexedId_ = -1;
-    bool registered_ = false;
 };
 
 /// The rule of IsAvailableAt for given working hours, life stage and
