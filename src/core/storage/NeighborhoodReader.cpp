@@ -71,10 +71,6 @@ private:
         std::string_view value;
         return Find(key, value) ? AtoiLike(value) : fallback;
     }
-    std::string Text(std::string_view key) {
-        std::string_view value;
-        return Find(key, value) ? std::string(value) : std::string();
-    }
     // The value of a friend or chemistry position; see KeyBuffer for the two
     // forms of these keys.
     bool FindPair(char prefix, int32_t member, int32_t entry, std::string_view& value) {
@@ -109,6 +105,7 @@ private:
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
+    CareerTextCache careerTexts_;
     int64_t budget_ = 0;
 };
 
@@ -168,9 +165,11 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     sim->degree = Number(keys_.Member("Degree", m), 0);
     sim->aspiration = Number(keys_.Member("Aspir", m), 0);
     bool momLink = Number(keys_.Member("MomLiv", m), 0) == 1;
-    std::string momName = Text(keys_.Member("Mom", m));
+    std::string_view momName;
+    Find(keys_.Member("Mom", m), momName);
     bool dadLink = Number(keys_.Member("DadLiv", m), 0) == 1;
-    std::string dadName = Text(keys_.Member("Dad", m));
+    std::string_view dadName;
+    Find(keys_.Member("Dad", m), dadName);
     int32_t lifeStage = Number(keys_.Member("Age", m), 1);
     int32_t careerCode = Number(keys_.Member("Career", m), kCareerUnemployed);
     auto level = static_cast<int16_t>(Number(keys_.Member("Level", m), 0));
@@ -179,11 +178,11 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     const uint32_t friends = ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0));
     const uint32_t chemistry = ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0));
 
-    CareerFromStoredValues(sim->career, lifeStage, careerCode, level, renumber_, careers_);
+    CareerFromStoredValues(sim->career, lifeStage, careerCode, level, renumber_, careers_, careerTexts_);
     sim->momLinkPending = momLink;
     sim->dadLinkPending = dadLink;
-    sim->mom.SetName(momName);
-    sim->dad.SetName(dadName);
+    sim->mom.SetName(std::string(momName));
+    sim->dad.SetName(std::string(dadName));
 
     // A second member of the same first name is refused (and deleted) by the
     // registry: every lookup by that full name would find the first anyway.
@@ -211,6 +210,7 @@ void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
     for (const ParkedSim& entry : parked.sims) {
         Sim* sim = entry.sim;
         size_t i = entry.firstName;
+        sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
         for (const size_t end = i + entry.friendCount; i < end; ++i) {
             int32_t id = registry.FindSimIdByName(parked.At(entry, i));
             if (id != -1) sim->friendIds.push_back(id);
