@@ -12,8 +12,8 @@ class SimRegistry;
 
 /// One person of the neighborhood. Sims refer to one another only by id,
 /// resolved through the registry on every use; a Sim's only pointer is to its
-/// own family. The pending fields hold names read from a file until the file
-/// reader resolves them to ids.
+/// own family. The link-pending flags mark parents named in a file until the
+/// file reader resolves them to ids.
 ///
 /// Renaming a registered Sim (firstName) or moving it to another family
 /// changes its full name: do it through SimRegistry::RenameSim / ReindexSim so
@@ -55,9 +55,6 @@ public:
     bool dadLinkPending = false;
     ParentRef mom;
     ParentRef dad;
-    std::string partnerName;
-    std::vector<std::string> pendingFriendNames;
-    std::vector<std::string> pendingChemistry;
     SimCareerData career;
     int32_t degree = 0;
     int32_t aspiration = 0;
