@@ -29,28 +29,65 @@ std::string Format(std::string pattern, std::string_view text) {
     return pattern;
 }
 
-// The references of one Sim read from the file, parked as views into the
-// file's text until every Sim of the file is registered. A name is kept as
-// a pointer alone: its value runs to the next line feed or the body's end,
-// so eight bytes a reference do.
+// The references of one Sim read from the file, parked until every Sim of
+// the file is registered: friends, then chemistry entries, then the partner
+// when there is one. The names are copied into one text, each ended by a
+// line feed (which no value holds), so that the file's text can go before
+// they are resolved; they are resolved in the order they were parked.
 struct ParkedSim {
     Sim* sim;
-    const char* bodyEnd;
-    uint32_t firstName;  // index into ParkedNames::starts
     uint32_t friendCount;
     uint32_t chemistryCount;
-    std::string_view partner;
+    bool hasPartner;
 };
 
 struct ParkedNames {
     std::vector<ParkedSim> sims;
-    std::vector<const char*> starts;
+    // Blocks of a fixed size, so that the text never moves as it grows (a
+    // growing single string would hold its old and new copy at once).
+    static constexpr size_t kBlock = size_t{1} << 20;
+    std::vector<std::string> blocks;
 
-    std::string_view At(const ParkedSim& parked, size_t i) const {
-        const char* p = starts[i];
-        const void* lf = std::memchr(p, '\n', static_cast<size_t>(parked.bodyEnd - p));
-        return std::string_view(p, static_cast<size_t>((lf ? static_cast<const char*>(lf) : parked.bodyEnd) - p));
+    struct Mark {
+        size_t blocks;
+        size_t size;
+    };
+    Mark Here() const { return {blocks.size(), blocks.empty() ? 0 : blocks.back().size()}; }
+    void Restore(Mark mark) {
+        blocks.resize(mark.blocks);
+        if (!blocks.empty()) blocks.back().resize(mark.size);
     }
+    void Add(std::string_view name) {
+        if (blocks.empty() || blocks.back().size() + name.size() + 1 > blocks.back().capacity()) {
+            blocks.emplace_back();
+            blocks.back().reserve(std::max(kBlock, name.size() + 1));
+        }
+        blocks.back() += name;
+        blocks.back() += '\n';
+    }
+};
+
+// Hands out the parked names one after another.
+class ParkedCursor {
+public:
+    explicit ParkedCursor(const std::vector<std::string>& blocks) : blocks_(blocks) {}
+    std::string_view Next() {
+        while (at_ == end_) {
+            const std::string& block = blocks_[next_++];
+            at_ = block.data();
+            end_ = block.data() + block.size();
+        }
+        const char* lf = static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
+        std::string_view name(at_, static_cast<size_t>(lf - at_));
+        at_ = lf + 1;
+        return name;
+    }
+
+private:
+    const std::vector<std::string>& blocks_;
+    size_t next_ = 0;
+    const char* at_ = nullptr;
+    const char* end_ = nullptr;
 };
 
 class GroupReader {
@@ -89,7 +126,7 @@ private:
             --budget_;
             std::string_view value;
             if (FindPair(prefix, member, j, value)) {
-                parked_.starts.push_back(value.data());
+                parked_.Add(value);
                 ++found;
             }
         }
@@ -174,7 +211,7 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     int32_t careerCode = Number(keys_.Member("Career", m), kCareerUnemployed);
     auto level = static_cast<int16_t>(Number(keys_.Member("Level", m), 0));
 
-    const size_t firstParked = parked_.starts.size();
+    const ParkedNames::Mark parkedMark = parked_.Here();
     const uint32_t friends = ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0));
     const uint32_t chemistry = ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0));
 
@@ -186,12 +223,12 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
 
     // A second member of the same first name is refused (and deleted) by the
     // registry: every lookup by that full name would find the first anyway.
-    if (Sim* added = registry_.AddSim(std::move(sim), false, &family)) {
-        const char* bodyEnd = group_->Body().data() + group_->Body().size();
-        parked_.sims.push_back({added, bodyEnd, static_cast<uint32_t>(firstParked), friends, chemistry, partnerName});
-    } else {
-        parked_.starts.resize(firstParked);
-    }
+    const bool hasPartner = !partnerName.empty();
+    if (hasPartner) parked_.Add(partnerName);
+    if (Sim* added = registry_.AddSim(std::move(sim), false, &family))
+        parked_.sims.push_back({added, friends, chemistry, hasPartner});
+    else
+        parked_.Restore(parkedMark);
 }
 
 void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending) {
@@ -207,18 +244,18 @@ void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending
 // search every registered Sim, so an imported Sim can refer to one loaded
 // earlier.
 void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
+    ParkedCursor names(parked.blocks);
     for (const ParkedSim& entry : parked.sims) {
         Sim* sim = entry.sim;
-        size_t i = entry.firstName;
         sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
-        for (const size_t end = i + entry.friendCount; i < end; ++i) {
-            int32_t id = registry.FindSimIdByName(parked.At(entry, i));
+        for (uint32_t j = 0; j < entry.friendCount; ++j) {
+            int32_t id = registry.FindSimIdByName(names.Next());
             if (id != -1) sim->friendIds.push_back(id);
         }
-        for (const size_t end = i + entry.chemistryCount; i < end; ++i) {
+        for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
             // "full name,type". The type follows the last comma, so a name
             // that holds a comma still resolves.
-            std::string_view name = parked.At(entry, i);
+            std::string_view name = names.Next();
             std::string_view type;
             size_t comma = name.rfind(',');
             if (comma != std::string_view::npos) {
@@ -228,7 +265,7 @@ void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
             int32_t id = registry.FindSimIdByName(name);
             if (id != -1) sim->chemistry.Append(id, AtoiLike(type));
         }
-        if (!entry.partner.empty()) sim->partnerId = registry.FindSimIdByName(entry.partner);
+        if (entry.hasPartner) sim->partnerId = registry.FindSimIdByName(names.Next());
         ResolveParent(registry, sim->mom, sim->momLinkPending);
         ResolveParent(registry, sim->dad, sim->dadLinkPending);
     }
@@ -246,7 +283,7 @@ bool NeighborhoodFile::ReadFromText(std::string contents) {
     return ReadGroups(GroupFile::ParseGroups(std::move(contents)));
 }
 
-bool NeighborhoodFile::ReadGroups(const GroupFile& groups) {
+bool NeighborhoodFile::ReadGroups(GroupFile groups) {
     if (!registry_ || groups.Empty()) return false;
     SilentPrompter silent;
     Prompter& prompter = prompter_ ? *prompter_ : silent;
@@ -261,10 +298,14 @@ bool NeighborhoodFile::ReadGroups(const GroupFile& groups) {
     }
     careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
 
-    // The parked views point into `groups`, which lives until the end.
     ParkedNames parked;
-    GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, parked);
-    for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
+    {
+        GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, parked);
+        for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
+    }
+    // Nothing refers into the file's text any more: it goes before the names
+    // are resolved, which is when the neighborhood takes the most memory.
+    groups = GroupFile();
     ResolveNames(*registry_, parked);
     registry_->RecountAllFamilies();
     return true;
