@@ -177,10 +177,45 @@ int32_t SimRegistry::FindSimIdByName(std::string_view fullName) const {
     return sim ? sim->id : -1;
 }
 
+uint64_t SimRegistry::FullNameHash(std::string_view fullName) { return HashFullName(fullName); }
+
+namespace {
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+}  // namespace
+
+void SimRegistry::PrefetchNameSlot(uint64_t hash) const {
+    if (!nameSlots_.empty()) Prefetch(&nameSlots_[hash & (nameSlots_.size() - 1)]);
+}
+
+void SimRegistry::PrefetchNamedSim(uint64_t hash) const {
+    if (nameSlots_.empty()) return;
+    const NameSlot& slot = nameSlots_[hash & (nameSlots_.size() - 1)];
+    if (slot.sim && slot.hash == hash) {
+        // The bookkeeping, the family and the first name.
+        Prefetch(slot.sim);
+        Prefetch(reinterpret_cast<const char*>(slot.sim) + 64);
+    }
+}
+
+void SimRegistry::PrefetchNamedFamily(uint64_t hash) const {
+    if (nameSlots_.empty()) return;
+    const NameSlot& slot = nameSlots_[hash & (nameSlots_.size() - 1)];
+    if (slot.sim && slot.hash == hash && slot.sim->family) Prefetch(slot.sim->family);
+}
+
 Sim* SimRegistry::FindSimByName(std::string_view fullName) const {
+    return FindSimByName(fullName, HashFullName(fullName));
+}
+
+Sim* SimRegistry::FindSimByName(std::string_view fullName, uint64_t hash) const {
     if (nameIndexStale_) RebuildNameIndex();
     if (nameSlots_.empty()) return nullptr;
-    const uint64_t hash = HashFullName(fullName);
     for (int pass = 0; pass < 2; ++pass) {
         const size_t mask = nameSlots_.size() - 1;
         Sim* best = nullptr;

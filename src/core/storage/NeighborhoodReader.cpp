@@ -244,28 +244,58 @@ void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending
 // search every registered Sim, so an imported Sim can refer to one loaded
 // earlier.
 void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
-    ParkedCursor names(parked.blocks);
+    // Every name with its hash first, chemistry entries without their type;
+    // then the lookups, each starting to fetch what the lookups a little
+    // further on will read, so that the walks through memory overlap.
+    std::vector<std::string_view> names;
+    std::vector<int32_t> types;
+    {
+        ParkedCursor cursor(parked.blocks);
+        for (const ParkedSim& entry : parked.sims) {
+            for (uint32_t j = 0; j < entry.friendCount; ++j) names.push_back(cursor.Next());
+            for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
+                // "full name,type". The type follows the last comma, so a name
+                // that holds a comma still resolves.
+                std::string_view name = cursor.Next();
+                std::string_view type;
+                size_t comma = name.rfind(',');
+                if (comma != std::string_view::npos) {
+                    type = name.substr(comma + 1);
+                    name = name.substr(0, comma);
+                }
+                names.push_back(name);
+                types.push_back(AtoiLike(type));
+            }
+            if (entry.hasPartner) names.push_back(cursor.Next());
+        }
+    }
+    std::vector<uint64_t> hashes(names.size());
+    for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
+
+    constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
+    size_t k = 0;
+    size_t chemistry = 0;
+    auto lookUp = [&]() {
+        if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
+        if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
+        if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
+        const Sim* found = registry.FindSimByName(names[k], hashes[k]);
+        ++k;
+        return found ? found->id : -1;
+    };
     for (const ParkedSim& entry : parked.sims) {
         Sim* sim = entry.sim;
         sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
         for (uint32_t j = 0; j < entry.friendCount; ++j) {
-            int32_t id = registry.FindSimIdByName(names.Next());
+            int32_t id = lookUp();
             if (id != -1) sim->friendIds.push_back(id);
         }
         for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
-            // "full name,type". The type follows the last comma, so a name
-            // that holds a comma still resolves.
-            std::string_view name = names.Next();
-            std::string_view type;
-            size_t comma = name.rfind(',');
-            if (comma != std::string_view::npos) {
-                type = name.substr(comma + 1);
-                name = name.substr(0, comma);
-            }
-            int32_t id = registry.FindSimIdByName(name);
-            if (id != -1) sim->chemistry.Append(id, AtoiLike(type));
+            int32_t id = lookUp();
+            const int32_t type = types[chemistry++];
+            if (id != -1) sim->chemistry.Append(id, type);
         }
-        if (entry.hasPartner) sim->partnerId = registry.FindSimIdByName(names.Next());
+        if (entry.hasPartner) sim->partnerId = lookUp();
         ResolveParent(registry, sim->mom, sim->momLinkPending);
         ResolveParent(registry, sim->dad, sim->dadLinkPending);
     }
