@@ -130,6 +130,14 @@ void Writer::BuildNameTable() {
         AppendFullName(names_, *sim);
         nameOf_[id] = {start, names_.size() - start};
     }
+    // Room for the whole file at once: growing a string of tens of megabytes
+    // copies it and touches twice the memory. Capacity that stays unused
+    // costs no memory, so the guess errs on the large side.
+    size_t references = 0;
+    for (const Sim* sim : registry_.allSims) references += sim->friendIds.size() + sim->chemistry.Count() + 3;
+    const size_t sims = registry_.allSims.Count();
+    const size_t averageName = sims ? names_.size() / sims + 1 : 16;
+    out_.reserve(out_.size() + sims * 400 + references * (averageName + 16) + 4096);
 }
 
 // Families whose names cannot be stored are saved under a substitute name
@@ -230,7 +238,6 @@ std::string NeighborhoodFile::WriteToText() {
     if (!registry_ || registry_->IsEmpty()) return std::string();
     SilentPrompter silent;
     std::string out;
-    out.reserve(64 + registry_->allSims.Count() * 400);
     out += "[settings]\r\nCareerVers=";
     std::string scratch;
     out += Storable(careerVersion_, scratch);
