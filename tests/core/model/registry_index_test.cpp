@@ -3,10 +3,12 @@
 // walk's answer (the first registered wins) whatever happened before.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "model/ModelFixture.h"
 
 namespace {
@@ -105,4 +107,27 @@ TEST_F(ModelTest, ListsFindAndRemoveInAnyOrderWhenLong) {
     }
     std::vector<Sim*> order(f->members.begin(), f->members.end());
     EXPECT_EQ(order, left);
+}
+
+TEST_F(ModelTest, SortByNameOrdersAsCompareNoCaseStably) {
+    // Names that agree in their first bytes (so the leading-bytes shortcut
+    // must fall back to the full comparison), differ only in case, hold NUL
+    // or bytes above 127, or are prefixes of one another.
+    const std::vector<std::string> pool = {"Lee",       "lee",          "LEE",       "Leeward",   "Lee ward",
+                                           "Longname_a", "longname_B",  "LongName_a", "Longname", std::string("Le\0e", 4),
+                                           "\xc3\x89mile", "zed",       "Zed",       "",          "a"};
+    std::mt19937 rng(11);
+    std::vector<Family*> made;
+    for (int i = 0; i < 200; ++i) made.push_back(MakeFamily(pool[rng() % pool.size()]));
+    std::vector<Family*> expected = made;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const Family* a, const Family* b) { return CompareNoCase(a->name, b->name) < 0; });
+    reg.families.SortByName();
+    std::vector<Family*> sorted;
+    for (Family* f : reg.families) sorted.push_back(f);
+    EXPECT_EQ(sorted, expected);
+    // Nodes stay valid: every family is still found and can be removed.
+    for (Family* f : made) EXPECT_TRUE(reg.families.Contains(f));
+    EXPECT_TRUE(reg.families.Remove(made[100]));
+    EXPECT_FALSE(reg.families.Contains(made[100]));
 }
