@@ -1,8 +1,9 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 class Sim;
 
@@ -22,7 +23,7 @@ public:
     bool OwnsContents() const { return owns_; }
     size_t Count() const { return nodes_.size(); }
     bool IsEmpty() const { return nodes_.empty(); }
-    bool Contains(const Sim* sim) const { return where_.count(sim) != 0; }
+    bool Contains(const Sim* sim) const { return Find(sim) != nodes_.end(); }
 
     /// Appends a Sim the list does not own (referring lists). A Sim already
     /// in the list, or nullptr, is refused.
@@ -51,7 +52,24 @@ public:
     const_iterator end() const { return nodes_.end(); }
 
 private:
+    using Node = std::list<Sim*>::iterator;
+    // Short lists (a family's members) are searched by a walk; from
+    // kIndexFrom nodes on, an open-addressing table (linear probing, at most
+    // half full) maps each Sim to its node.
+    static constexpr size_t kIndexFrom = 16;
+    struct Slot {
+        const Sim* sim;  // nullptr: free
+        Node node;
+    };
+    Node Find(const Sim* sim) const;
+    void Link(Sim* sim);
+    void Unlink(Node node);
+    size_t Home(const Sim* sim) const;
+    void IndexNode(Node node);
+    void RebuildIndex();
+
     bool owns_;
-    std::list<Sim*> nodes_;
-    std::unordered_map<const Sim*, std::list<Sim*>::iterator> where_;
+    mutable std::list<Sim*> nodes_;
+    std::vector<Slot> slots_;
+    int shift_ = 64;
 };

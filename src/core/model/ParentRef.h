@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class Sim;
 class SimRegistry;
@@ -13,8 +14,8 @@ struct ParentRef {
     bool isSim = false;
 
     /// Stores a typed name and forgets any linked Sim.
-    void SetName(const std::string& text) {
-        name = text;
+    void SetName(std::string text) {
+        name = std::move(text);
         simId = -1;
         isSim = false;
     }

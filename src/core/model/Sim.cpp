@@ -9,8 +9,7 @@
 #include "model/Vocabulary.h"
 
 Sim::Sim(std::string first, std::string last, int32_t signCode, int32_t simId, bool isMale)
-    : lastName(std::move(last)), firstName(std::move(first)), male(isMale), id(simId),
-      sign(signCode) {}
+    : id(simId), sign(signCode), male(isMale), firstName(std::move(first)), lastName(std::move(last)) {}
 
 const std::string& Sim::ResolvedLastName() const { return family ? family->name : lastName; }
 

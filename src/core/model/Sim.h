@@ -12,42 +12,50 @@ class SimRegistry;
 
 /// One person of the neighborhood. Sims refer to one another only by id,
 /// resolved through the registry on every use; a Sim's only pointer is to its
-/// own family. The pending fields hold names read from a file until the file
-/// reader resolves them to ids.
+/// own family. The link-pending flags mark parents named in a file until the
+/// file reader resolves them to ids.
 ///
 /// Renaming a registered Sim (firstName) or moving it to another family
 /// changes its full name: do it through SimRegistry::RenameSim / ReindexSim so
 /// that lookups by name stay right.
 class Sim {
+    // The registry's bookkeeping, beside the names a lookup compares: when
+    // the Sim was registered, and the id and the hash of the full name under
+    // which the registry's indexes file it.
+    friend class SimRegistry;
+    uint64_t registrySeq_ = 0;
+    uint64_t indexedNameHash_ = 0;
+    int32_t indexedId_ = -1;
+    bool registered_ = false;
+
 public:
     Sim(std::string first, std::string last, int32_t signCode, int32_t simId, bool isMale);
     virtual ~Sim() = default;
     Sim(const Sim&) = delete;
     Sim& operator=(const Sim&) = delete;
 
+    // What walks over all Sims and lookups by name read comes first, so
+    // that they touch one or two cache lines of each Sim.
+    int32_t id = -1;
+    int32_t sign = 0;
+    int32_t likes = 0;
+    int32_t status = 3;
+    int32_t partnerId = -1;
+    bool male = false;
+    bool townie = false;
+    bool vampire = false;
+    bool atCollege = false;
+    Family* family = nullptr;
+    std::string firstName;
+    std::string lastName;
+    std::vector<int32_t> friendIds;
+    MatchList chemistry;
+    std::string signName;
     bool momLinkPending = false;
     bool dadLinkPending = false;
     ParentRef mom;
     ParentRef dad;
-    int32_t status = 3;
-    int32_t partnerId = -1;
-    std::string partnerName;
-    std::string lastName;
-    std::string firstName;
-    bool male = false;
-    int32_t id = -1;
-    std::vector<std::string> pendingFriendNames;
-    std::vector<int32_t> friendIds;
-    int32_t sign = 0;
-    std::string signName;
-    int32_t likes = 0;
-    Family* family = nullptr;
-    MatchList chemistry;
-    std::vector<std::string> pendingChemistry;
     SimCareerData career;
-    bool townie = false;
-    bool vampire = false;
-    bool atCollege = false;
     int32_t degree = 0;
     int32_t aspiration = 0;
 

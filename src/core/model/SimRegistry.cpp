@@ -56,24 +56,120 @@ void SimRegistry::BucketRemove(Bucket& bucket, const Sim* sim) {
     if (it != bucket.end()) bucket.erase(it);
 }
 
+// --- Name index -------------------------------------------------------------
+
+namespace {
+// FNV-1a over the bytes of the full name, so that "first last" hashes alike
+// whether it comes whole from a file or in two parts from a Sim.
+constexpr uint64_t kHashStart = 14695981039346656037ull;
+inline uint64_t HashBytes(uint64_t h, std::string_view text) {
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+inline uint64_t HashFullName(std::string_view fullName) { return HashBytes(kHashStart, fullName); }
+inline uint64_t HashFullName(const Sim& sim) {
+    return HashBytes(HashBytes(HashBytes(kHashStart, sim.firstName), " "), sim.ResolvedLastName());
+}
+// Whether the Sim's full name is exactly this text, without building it.
+inline bool HasFullName(const Sim& sim, std::string_view fullName) {
+    const std::string& first = sim.firstName;
+    const std::string& last = sim.ResolvedLastName();
+    return fullName.size() == first.size() + 1 + last.size() && fullName[first.size()] == ' ' &&
+           fullName.compare(0, first.size(), first) == 0 && fullName.compare(first.size() + 1, last.size(), last) == 0;
+}
+}  // namespace
+
+void SimRegistry::FileName(Sim* sim, uint64_t hash) const {
+    if ((nameCount_ + 1) * 2 > nameSlots_.size()) {
+        std::vector<NameSlot> old;
+        old.swap(nameSlots_);
+        size_t capacity = 64;
+        while (capacity < (nameCount_ + 1) * 2) capacity <<= 1;
+        nameSlots_.assign(capacity, NameSlot{0, nullptr});
+        const size_t mask = capacity - 1;
+        for (const NameSlot& slot : old) {
+            if (!slot.sim) continue;
+            size_t i = slot.hash & mask;
+            while (nameSlots_[i].sim) i = (i + 1) & mask;
+            nameSlots_[i] = slot;
+        }
+    }
+    const size_t mask = nameSlots_.size() - 1;
+    size_t i = hash & mask;
+    while (nameSlots_[i].sim) i = (i + 1) & mask;
+    nameSlots_[i] = {hash, sim};
+    ++nameCount_;
+}
+
+void SimRegistry::UnfileName(const Sim* sim, uint64_t hash) const {
+    if (nameSlots_.empty()) return;
+    const size_t mask = nameSlots_.size() - 1;
+    size_t i = hash & mask;
+    for (;; i = (i + 1) & mask) {
+        if (!nameSlots_[i].sim) return;
+        if (nameSlots_[i].sim == sim) break;
+    }
+    // Backward shift: close the gap with later slots of the run that may
+    // move to it, so that no probe ever stops early at a hole.
+    --nameCount_;
+    for (size_t j = (i + 1) & mask;; j = (j + 1) & mask) {
+        if (!nameSlots_[j].sim) break;
+        const size_t home = nameSlots_[j].hash & mask;
+        // The slot at j may move to i unless its home lies cyclically in (i, j].
+        const bool stays = (i <= j) ? (i < home && home <= j) : (i < home || home <= j);
+        if (stays) continue;
+        nameSlots_[i] = nameSlots_[j];
+        i = j;
+    }
+    nameSlots_[i] = {0, nullptr};
+}
+
 void SimRegistry::RebuildNameIndex() const {
-    byName_.clear();
+    nameSlots_.clear();
+    nameCount_ = 0;
     for (Sim* sim : allSims) {
-        auto slot = slots_.find(sim);
-        if (slot == slots_.end()) continue;
-        // allSims is in registration order, so appending keeps each bucket sorted.
-        slot->second.indexedName = sim->FullName();
-        byName_[slot->second.indexedName].push_back({slot->second.seq, sim});
+        if (!sim->registered_) continue;
+        sim->indexedNameHash_ = HashFullName(*sim);
+        FileName(sim, sim->indexedNameHash_);
     }
     nameIndexStale_ = false;
+}
+
+// --- Id index ---------------------------------------------------------------
+
+Sim* SimRegistry::FirstWithId(int32_t id) const {
+    if (id >= 0 && static_cast<size_t>(id) < firstByDenseId_.size())
+        if (Sim* sim = firstByDenseId_[static_cast<size_t>(id)]) return sim;
+    if (firstBySparseId_.empty()) return nullptr;
+    auto found = firstBySparseId_.find(id);
+    return found == firstBySparseId_.end() ? nullptr : found->second;
+}
+
+void SimRegistry::SetFirstWithId(int32_t id, Sim* sim) {
+    if (!firstBySparseId_.empty()) firstBySparseId_.erase(id);
+    if (id >= 0 && static_cast<size_t>(id) < firstByDenseId_.size()) {
+        firstByDenseId_[static_cast<size_t>(id)] = sim;
+        return;
+    }
+    if (!sim) return;
+    // The array grows only for ids near the number of Sims, so odd ids cost
+    // no memory.
+    if (id >= 0 && static_cast<size_t>(id) <= 2 * registeredCount_ + 1024) {
+        firstByDenseId_.resize(std::max(static_cast<size_t>(id) + 1, firstByDenseId_.size() * 3 / 2), nullptr);
+        firstByDenseId_[static_cast<size_t>(id)] = sim;
+    } else {
+        firstBySparseId_[id] = sim;
+    }
 }
 
 // --- Lookups ------------------------------------------------------------------
 
 Sim* SimRegistry::FindSim(int32_t simId) const {
     if (simId == -1) return nullptr;
-    auto found = firstById_.find(simId);
-    return found == firstById_.end() ? nullptr : found->second.sim;
+    return FirstWithId(simId);
 }
 
 int32_t SimRegistry::FindSimIdByName(std::string_view fullName) const {
@@ -81,20 +177,67 @@ int32_t SimRegistry::FindSimIdByName(std::string_view fullName) const {
     return sim ? sim->id : -1;
 }
 
-Sim* SimRegistry::FindSimByName(std::string_view fullName) const {
-    if (nameIndexStale_) RebuildNameIndex();
-    auto found = byName_.find(std::string(fullName));
-    if (found == byName_.end() || found->second.empty()) return nullptr;
-    Sim* first = found->second.front().sim;
-    if (first->FullName() != fullName) {
-        // Somebody renamed a Sim or a family without telling the registry:
-        // file everybody afresh under their present names and look again.
-        RebuildNameIndex();
-        found = byName_.find(std::string(fullName));
-        if (found == byName_.end() || found->second.empty()) return nullptr;
-        first = found->second.front().sim;
+uint64_t SimRegistry::FullNameHash(std::string_view fullName) { return HashFullName(fullName); }
+
+namespace {
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+}  // namespace
+
+void SimRegistry::PrefetchNameSlot(uint64_t hash) const {
+    if (!nameSlots_.empty()) Prefetch(&nameSlots_[hash & (nameSlots_.size() - 1)]);
+}
+
+void SimRegistry::PrefetchNamedSim(uint64_t hash) const {
+    if (nameSlots_.empty()) return;
+    const NameSlot& slot = nameSlots_[hash & (nameSlots_.size() - 1)];
+    if (slot.sim && slot.hash == hash) {
+        // The bookkeeping, the family and the first name.
+        Prefetch(slot.sim);
+        Prefetch(reinterpret_cast<const char*>(slot.sim) + 64);
     }
-    return first;
+}
+
+void SimRegistry::PrefetchNamedFamily(uint64_t hash) const {
+    if (nameSlots_.empty()) return;
+    const NameSlot& slot = nameSlots_[hash & (nameSlots_.size() - 1)];
+    if (slot.sim && slot.hash == hash && slot.sim->family) Prefetch(slot.sim->family);
+}
+
+Sim* SimRegistry::FindSimByName(std::string_view fullName) const {
+    return FindSimByName(fullName, HashFullName(fullName));
+}
+
+Sim* SimRegistry::FindSimByName(std::string_view fullName, uint64_t hash) const {
+    if (nameIndexStale_) RebuildNameIndex();
+    if (nameSlots_.empty()) return nullptr;
+    for (int pass = 0; pass < 2; ++pass) {
+        const size_t mask = nameSlots_.size() - 1;
+        Sim* best = nullptr;
+        bool stale = false;
+        for (size_t i = hash & mask; nameSlots_[i].sim; i = (i + 1) & mask) {
+            const NameSlot& slot = nameSlots_[i];
+            if (slot.hash != hash) continue;
+            Sim* sim = slot.sim;
+            if (HasFullName(*sim, fullName)) {
+                if (!best || sim->registrySeq_ < best->registrySeq_) best = sim;
+            } else if (HashFullName(*sim) != slot.hash) {
+                // Somebody renamed a Sim or a family without telling the
+                // registry: file everybody afresh under their present names
+                // and look again.
+                stale = true;
+                break;
+            }
+        }
+        if (!stale) return best;
+        RebuildNameIndex();
+    }
+    return nullptr;
 }
 
 // --- Sims -----------------------------------------------------------------------
@@ -119,13 +262,16 @@ Sim* SimRegistry::AddSim(std::unique_ptr<Sim> sim, bool recount, Family* family)
         return nullptr;
     }
     const uint64_t seq = nextSeq_++;
-    SimSlot& slot = slots_[raw];
-    slot.seq = seq;
-    slot.indexedId = raw->id;
-    slot.indexedName = raw->FullName();
-    if (!firstById_.try_emplace(raw->id, Entry{seq, raw}).second)
+    raw->registered_ = true;
+    raw->registrySeq_ = seq;
+    raw->indexedId_ = raw->id;
+    raw->indexedNameHash_ = HashFullName(*raw);
+    ++registeredCount_;
+    if (!FirstWithId(raw->id))
+        SetFirstWithId(raw->id, raw);
+    else
         BucketInsert(idDuplicates_[raw->id], {seq, raw});
-    if (!nameIndexStale_) BucketInsert(byName_[slot.indexedName], {seq, raw});
+    if (!nameIndexStale_) FileName(raw, raw->indexedNameHash_);
     if (recount) family->RecountFriends(*this);
     return raw;
 }
@@ -142,30 +288,23 @@ bool SimRegistry::RemoveSim(Sim* sim) {
         partner->status = kStatusSingle;
         partner->partnerId = -1;
     }
-    auto slot = slots_.find(sim);
-    if (slot != slots_.end()) {
-        const int32_t indexedId = slot->second.indexedId;
-        auto first = firstById_.find(indexedId);
+    if (sim->registered_) {
+        const int32_t indexedId = sim->indexedId_;
         auto dups = idDuplicates_.find(indexedId);
-        if (first != firstById_.end() && first->second.sim == sim) {
+        if (FirstWithId(indexedId) == sim) {
             if (dups != idDuplicates_.end() && !dups->second.empty()) {
-                first->second = dups->second.front();
+                SetFirstWithId(indexedId, dups->second.front().sim);
                 dups->second.erase(dups->second.begin());
             } else {
-                firstById_.erase(first);
+                SetFirstWithId(indexedId, nullptr);
             }
         } else if (dups != idDuplicates_.end()) {
             BucketRemove(dups->second, sim);
         }
         if (dups != idDuplicates_.end() && dups->second.empty()) idDuplicates_.erase(dups);
-        if (!nameIndexStale_) {
-            auto nameBucket = byName_.find(slot->second.indexedName);
-            if (nameBucket != byName_.end()) {
-                BucketRemove(nameBucket->second, sim);
-                if (nameBucket->second.empty()) byName_.erase(nameBucket);
-            }
-        }
-        slots_.erase(slot);
+        if (!nameIndexStale_) UnfileName(sim, sim->indexedNameHash_);
+        sim->registered_ = false;
+        --registeredCount_;
     }
     allSims.Remove(sim);
     modified = true;
@@ -173,17 +312,14 @@ bool SimRegistry::RemoveSim(Sim* sim) {
 }
 
 void SimRegistry::ReindexSim(Sim& sim) {
-    auto slot = slots_.find(&sim);
-    if (slot == slots_.end() || nameIndexStale_) return;
-    std::string now = sim.FullName();
-    if (now == slot->second.indexedName) return;
-    auto old = byName_.find(slot->second.indexedName);
-    if (old != byName_.end()) {
-        BucketRemove(old->second, &sim);
-        if (old->second.empty()) byName_.erase(old);
-    }
-    BucketInsert(byName_[now], {slot->second.seq, &sim});
-    slot->second.indexedName = std::move(now);
+    if (!sim.registered_ || nameIndexStale_) return;
+    const uint64_t now = HashFullName(sim);
+    // Slots are found by hash and compared by the Sim's present name, so a
+    // Sim whose name hashes alike stays rightly filed.
+    if (now == sim.indexedNameHash_) return;
+    UnfileName(&sim, sim.indexedNameHash_);
+    sim.indexedNameHash_ = now;
+    FileName(&sim, now);
 }
 
 void SimRegistry::RenameSim(Sim& sim, const std::string& newFirstName) {
@@ -316,9 +452,11 @@ void SimRegistry::Clear() {
     for (auto& group : aspirationGroups) group.clear();
     families.Clear();
     allSims.Clear();
-    slots_.clear();
-    firstById_.clear();
+    registeredCount_ = 0;
+    firstByDenseId_.clear();
+    firstBySparseId_.clear();
     idDuplicates_.clear();
-    byName_.clear();
+    nameSlots_.clear();
+    nameCount_ = 0;
     nameIndexStale_ = false;
 }

@@ -71,6 +71,16 @@ public:
     /// text; -1 when none.
     int32_t FindSimIdByName(std::string_view fullName) const;
     Sim* FindSimByName(std::string_view fullName) const;
+    /// For readers that look up many names in a row: the hash the name index
+    /// files a full name under, a lookup given that hash, and hints that
+    /// start fetching what a later lookup of the hash will read (first the
+    /// index slot, then, once that has arrived, the Sim). Hints change
+    /// nothing.
+    static uint64_t FullNameHash(std::string_view fullName);
+    Sim* FindSimByName(std::string_view fullName, uint64_t hash) const;
+    void PrefetchNameSlot(uint64_t hash) const;
+    void PrefetchNamedSim(uint64_t hash) const;
+    void PrefetchNamedFamily(uint64_t hash) const;
 
     // --- Sims ---
     /// Registers a new Sim as a member of the family: sets its sign texts and
@@ -132,26 +142,37 @@ private:
         Sim* sim;
     };
     using Bucket = std::vector<Entry>;  // sorted by registration order
-    struct SimSlot {
-        uint64_t seq;
-        int32_t indexedId;
-        std::string indexedName;
+    // One slot of the name index: the hash of the full name a Sim is filed
+    // under, and the Sim (nullptr: free).
+    struct NameSlot {
+        uint64_t hash;
+        Sim* sim;
     };
 
     void RebuildIndexArrays();
     void RebuildNameIndex() const;
+    void FileName(Sim* sim, uint64_t hash) const;
+    void UnfileName(const Sim* sim, uint64_t hash) const;
+    Sim* FirstWithId(int32_t id) const;
+    void SetFirstWithId(int32_t id, Sim* sim);
     static void BucketInsert(Bucket& bucket, Entry entry);
     static void BucketRemove(Bucket& bucket, const Sim* sim);
 
     IdCounters* counters_ = nullptr;
     Prompter* prompter_ = nullptr;
     uint64_t nextSeq_ = 0;
-    mutable std::unordered_map<const Sim*, SimSlot> slots_;
-    // Ids are unique in practice: the first Sim of each id sits in a flat map;
-    // later Sims with an id already taken (only hand-made records) wait in
-    // idDuplicates_ in registration order.
-    std::unordered_map<int32_t, Entry> firstById_;
+    size_t registeredCount_ = 0;
+    // The first registered Sim of each id: ids handed out by the counters are
+    // dense from 1, so they index an array; other ids (hand-made records) sit
+    // in a map. Later Sims with an id already taken wait in idDuplicates_ in
+    // registration order.
+    std::vector<Sim*> firstByDenseId_;
+    std::unordered_map<int32_t, Sim*> firstBySparseId_;
     std::unordered_map<int32_t, Bucket> idDuplicates_;
-    mutable std::unordered_map<std::string, Bucket> byName_;
+    // Every registered Sim under the hash of its full name: open addressing
+    // with linear probing, at most half full. Sims sharing a full name are
+    // told apart by registration order at lookup.
+    mutable std::vector<NameSlot> nameSlots_;
+    mutable size_t nameCount_ = 0;
     mutable bool nameIndexStale_ = false;
 };

@@ -8,6 +8,7 @@
 #include "base/Text.h"
 #include "base/Translate.h"
 #include "careers/CareerList.h"
+#include "careers/CareerText.h"
 #include "careers/NestrelCareerInfo.h"
 #include "careers/SimCareerData.h"
 #include "model/Vocabulary.h"
@@ -115,4 +116,28 @@ void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t ca
         info->FindCareer(career);  // attaches the definition and rebuilds the text
     else
         career.RebuildText();
+}
+
+const std::string& CareerTextCache::Text(const CareerDefinition* definition, int32_t careerCode, int32_t lifeStage,
+                                         int16_t level) {
+    auto key = std::make_tuple(definition, careerCode, lifeStage, level);
+    auto found = texts_.find(key);
+    if (found == texts_.end())
+        found = texts_.emplace(key, BuildCareerText(definition, careerCode, lifeStage, level)).first;
+    return found->second;
+}
+
+void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t careerCode, int16_t level,
+                            bool renumber, const NestrelCareerInfo* info, CareerTextCache& cache) {
+    // The same fields as above; the text, which depends on nothing else, is
+    // set once at the end.
+    career.definition = nullptr;
+    career.lifeStage = lifeStage;
+    career.careerCode = renumber ? RenumberLegacyCareer(careerCode) : careerCode;
+    career.level = level;
+    if (lifeStage == 2 && career.careerCode == kCareerUnemployed) career.SetCareer(nullptr, 2, 0, false);
+    if (info && !info->careers.IsEmpty())
+        if (const CareerDefinition* found = info->careers.FindByEnum(career.careerCode))
+            career.AttachDefinition(found);
+    career.careerText = cache.Text(career.definition, career.careerCode, career.lifeStage, career.level);
 }

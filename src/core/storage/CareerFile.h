@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
+#include <tuple>
 
+class CareerDefinition;
 class CareerList;
 class GroupFile;
 class NestrelCareerInfo;
@@ -38,3 +41,20 @@ bool CheckCareerVersion(const std::string& fileCareerVersion, const std::string&
 /// School and attaches the career's definition from the table (when given).
 void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t careerCode,
                             int16_t level, bool renumber, const NestrelCareerInfo* info);
+
+/// Career texts already built during one read of a file, by the fields they
+/// are built from. Sims share a few hundred combinations, and building a text
+/// takes a dozen strings. Keep one only while the career table and the
+/// translations stay as they are.
+class CareerTextCache {
+public:
+    const std::string& Text(const CareerDefinition* definition, int32_t careerCode, int32_t lifeStage,
+                            int16_t level);
+
+private:
+    std::map<std::tuple<const CareerDefinition*, int32_t, int32_t, int16_t>, std::string> texts_;
+};
+
+/// CareerFromStoredValues with the text taken from the cache.
+void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t careerCode, int16_t level,
+                            bool renumber, const NestrelCareerInfo* info, CareerTextCache& cache);

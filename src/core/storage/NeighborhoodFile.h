@@ -86,7 +86,7 @@ public:
     bool CareerUpdate() const { return careerUpdate_; }
 
 private:
-    bool ReadGroups(const GroupFile& groups);
+    bool ReadGroups(GroupFile groups);
 
     SimRegistry* registry_ = nullptr;
     const NestrelCareerInfo* careerInfo_ = nullptr;

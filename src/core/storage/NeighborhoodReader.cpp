@@ -2,6 +2,7 @@
 // registered with their references parked as names; then the names are
 // resolved to ids through the registry's name index.
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,11 +29,72 @@ std::string Format(std::string pattern, std::string_view text) {
     return pattern;
 }
 
+// The references of one Sim read from the file, parked until every Sim of
+// the file is registered: friends, then chemistry entries, then the partner
+// when there is one. The names are copied into one text, each ended by a
+// line feed (which no value holds), so that the file's text can go before
+// they are resolved; they are resolved in the order they were parked.
+struct ParkedSim {
+    Sim* sim;
+    uint32_t friendCount;
+    uint32_t chemistryCount;
+    bool hasPartner;
+};
+
+struct ParkedNames {
+    std::vector<ParkedSim> sims;
+    // Blocks of a fixed size, so that the text never moves as it grows (a
+    // growing single string would hold its old and new copy at once).
+    static constexpr size_t kBlock = size_t{1} << 20;
+    std::vector<std::string> blocks;
+
+    struct Mark {
+        size_t blocks;
+        size_t size;
+    };
+    Mark Here() const { return {blocks.size(), blocks.empty() ? 0 : blocks.back().size()}; }
+    void Restore(Mark mark) {
+        blocks.resize(mark.blocks);
+        if (!blocks.empty()) blocks.back().resize(mark.size);
+    }
+    void Add(std::string_view name) {
+        if (blocks.empty() || blocks.back().size() + name.size() + 1 > blocks.back().capacity()) {
+            blocks.emplace_back();
+            blocks.back().reserve(std::max(kBlock, name.size() + 1));
+        }
+        blocks.back() += name;
+        blocks.back() += '\n';
+    }
+};
+
+// Hands out the parked names one after another.
+class ParkedCursor {
+public:
+    explicit ParkedCursor(const std::vector<std::string>& blocks) : blocks_(blocks) {}
+    std::string_view Next() {
+        while (at_ == end_) {
+            const std::string& block = blocks_[next_++];
+            at_ = block.data();
+            end_ = block.data() + block.size();
+        }
+        const char* lf = static_cast<const char*>(std::memchr(at_, '\n', static_cast<size_t>(end_ - at_)));
+        std::string_view name(at_, static_cast<size_t>(lf - at_));
+        at_ = lf + 1;
+        return name;
+    }
+
+private:
+    const std::vector<std::string>& blocks_;
+    size_t next_ = 0;
+    const char* at_ = nullptr;
+    const char* end_ = nullptr;
+};
+
 class GroupReader {
 public:
     GroupReader(SimRegistry& registry, const NestrelCareerInfo* careers, Prompter& prompter, bool renumber,
-                std::vector<Sim*>& readSims)
-        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), readSims_(readSims) {}
+                ParkedNames& parked)
+        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), parked_(parked) {}
 
     void ReadFamily(const Group& group);
 
@@ -46,10 +108,6 @@ private:
         std::string_view value;
         return Find(key, value) ? AtoiLike(value) : fallback;
     }
-    std::string Text(std::string_view key) {
-        std::string_view value;
-        return Find(key, value) ? std::string(value) : std::string();
-    }
     // The value of a friend or chemistry position; see KeyBuffer for the two
     // forms of these keys.
     bool FindPair(char prefix, int32_t member, int32_t entry, std::string_view& value) {
@@ -61,12 +119,18 @@ private:
     // the file and are not trusted: all positions of a group together may
     // cost only a few lookups per line of the group, so a count of two
     // billion costs no more than the group's size.
-    void ReadEntries(char prefix, int32_t member, int32_t count, std::vector<std::string>& out) {
+    // Returns how many were found.
+    uint32_t ReadEntries(char prefix, int32_t member, int32_t count) {
+        uint32_t found = 0;
         for (int32_t j = 0; j < count && budget_ > 0; ++j) {
             --budget_;
             std::string_view value;
-            if (FindPair(prefix, member, j, value)) out.emplace_back(value);
+            if (FindPair(prefix, member, j, value)) {
+                parked_.Add(value);
+                ++found;
+            }
         }
+        return found;
     }
     void ReadMember(Family& family, int32_t m, bool& lostPartner);
 
@@ -74,10 +138,11 @@ private:
     const NestrelCareerInfo* careers_;
     Prompter& prompter_;
     bool renumber_;
-    std::vector<Sim*>& readSims_;
+    ParkedNames& parked_;
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
+    CareerTextCache careerTexts_;
     int64_t budget_ = 0;
 };
 
@@ -121,15 +186,15 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     if (!sim) return;
 
     int32_t status = Number(keys_.Member("Status", m), 3);
-    std::string partnerName = Text(keys_.Member("Match", m));
+    std::string_view partnerName;
+    Find(keys_.Member("Match", m), partnerName);
     if (status == 3) {
-        partnerName.clear();
+        partnerName = {};
     } else if (status != 0 && partnerName.empty()) {
         status = 3;
         lostPartner = true;
     }
     sim->status = status;
-    sim->partnerName = std::move(partnerName);
 
     sim->townie = Number(keys_.Member("Townie", m), 0) == 1;
     sim->vampire = Number(keys_.Member("Vampire", m), 0) == 1;
@@ -137,25 +202,33 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     sim->degree = Number(keys_.Member("Degree", m), 0);
     sim->aspiration = Number(keys_.Member("Aspir", m), 0);
     bool momLink = Number(keys_.Member("MomLiv", m), 0) == 1;
-    std::string momName = Text(keys_.Member("Mom", m));
+    std::string_view momName;
+    Find(keys_.Member("Mom", m), momName);
     bool dadLink = Number(keys_.Member("DadLiv", m), 0) == 1;
-    std::string dadName = Text(keys_.Member("Dad", m));
+    std::string_view dadName;
+    Find(keys_.Member("Dad", m), dadName);
     int32_t lifeStage = Number(keys_.Member("Age", m), 1);
     int32_t careerCode = Number(keys_.Member("Career", m), kCareerUnemployed);
     auto level = static_cast<int16_t>(Number(keys_.Member("Level", m), 0));
 
-    ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0), sim->pendingFriendNames);
-    ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0), sim->pendingChemistry);
+    const ParkedNames::Mark parkedMark = parked_.Here();
+    const uint32_t friends = ReadEntries('F', m, Number(keys_.Member("FriendCount", m), 0));
+    const uint32_t chemistry = ReadEntries('C', m, Number(keys_.Member("ChemCount", m), 0));
 
-    CareerFromStoredValues(sim->career, lifeStage, careerCode, level, renumber_, careers_);
+    CareerFromStoredValues(sim->career, lifeStage, careerCode, level, renumber_, careers_, careerTexts_);
     sim->momLinkPending = momLink;
     sim->dadLinkPending = dadLink;
-    sim->mom.SetName(momName);
-    sim->dad.SetName(dadName);
+    sim->mom.SetName(std::string(momName));
+    sim->dad.SetName(std::string(dadName));
 
     // A second member of the same first name is refused (and deleted) by the
     // registry: every lookup by that full name would find the first anyway.
-    if (Sim* added = registry_.AddSim(std::move(sim), false, &family)) readSims_.push_back(added);
+    const bool hasPartner = !partnerName.empty();
+    if (hasPartner) parked_.Add(partnerName);
+    if (Sim* added = registry_.AddSim(std::move(sim), false, &family))
+        parked_.sims.push_back({added, friends, chemistry, hasPartner});
+    else
+        parked_.Restore(parkedMark);
 }
 
 void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending) {
@@ -167,36 +240,64 @@ void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending
     pending = false;
 }
 
-// Turns the names parked in the Sims read from one file into ids. Lookups
+// Turns the names parked for the Sims read from one file into ids. Lookups
 // search every registered Sim, so an imported Sim can refer to one loaded
-// earlier; the pending data is cleared so a later import leaves it alone.
-void ResolveNames(SimRegistry& registry, const std::vector<Sim*>& sims) {
-    for (Sim* sim : sims) {
-        for (const std::string& name : sim->pendingFriendNames) {
-            int32_t id = registry.FindSimIdByName(name);
+// earlier.
+void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
+    // Every name with its hash first, chemistry entries without their type;
+    // then the lookups, each starting to fetch what the lookups a little
+    // further on will read, so that the walks through memory overlap.
+    std::vector<std::string_view> names;
+    std::vector<int32_t> types;
+    {
+        ParkedCursor cursor(parked.blocks);
+        for (const ParkedSim& entry : parked.sims) {
+            for (uint32_t j = 0; j < entry.friendCount; ++j) names.push_back(cursor.Next());
+            for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
+                // "full name,type". The type follows the last comma, so a name
+                // that holds a comma still resolves.
+                std::string_view name = cursor.Next();
+                std::string_view type;
+                size_t comma = name.rfind(',');
+                if (comma != std::string_view::npos) {
+                    type = name.substr(comma + 1);
+                    name = name.substr(0, comma);
+                }
+                names.push_back(name);
+                types.push_back(AtoiLike(type));
+            }
+            if (entry.hasPartner) names.push_back(cursor.Next());
+        }
+    }
+    std::vector<uint64_t> hashes(names.size());
+    for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
+
+    constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
+    size_t k = 0;
+    size_t chemistry = 0;
+    auto lookUp = [&]() {
+        if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
+        if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
+        if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
+        const Sim* found = registry.FindSimByName(names[k], hashes[k]);
+        ++k;
+        return found ? found->id : -1;
+    };
+    for (const ParkedSim& entry : parked.sims) {
+        Sim* sim = entry.sim;
+        sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
+        for (uint32_t j = 0; j < entry.friendCount; ++j) {
+            int32_t id = lookUp();
             if (id != -1) sim->friendIds.push_back(id);
         }
-        for (const std::string& entry : sim->pendingChemistry) {
-            // "full name,type". The type follows the last comma, so a name
-            // that holds a comma still resolves.
-            size_t comma = entry.rfind(',');
-            std::string_view name(entry);
-            std::string_view type;
-            if (comma != std::string::npos) {
-                name = name.substr(0, comma);
-                type = std::string_view(entry).substr(comma + 1);
-            }
-            int32_t id = registry.FindSimIdByName(name);
-            if (id != -1) sim->chemistry.Append(id, AtoiLike(type));
+        for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
+            int32_t id = lookUp();
+            const int32_t type = types[chemistry++];
+            if (id != -1) sim->chemistry.Append(id, type);
         }
-        if (!sim->partnerName.empty()) sim->partnerId = registry.FindSimIdByName(sim->partnerName);
+        if (entry.hasPartner) sim->partnerId = lookUp();
         ResolveParent(registry, sim->mom, sim->momLinkPending);
         ResolveParent(registry, sim->dad, sim->dadLinkPending);
-        sim->pendingFriendNames.clear();
-        sim->pendingFriendNames.shrink_to_fit();
-        sim->pendingChemistry.clear();
-        sim->pendingChemistry.shrink_to_fit();
-        sim->partnerName.clear();
     }
 }
 
@@ -212,7 +313,7 @@ bool NeighborhoodFile::ReadFromText(std::string contents) {
     return ReadGroups(GroupFile::ParseGroups(std::move(contents)));
 }
 
-bool NeighborhoodFile::ReadGroups(const GroupFile& groups) {
+bool NeighborhoodFile::ReadGroups(GroupFile groups) {
     if (!registry_ || groups.Empty()) return false;
     SilentPrompter silent;
     Prompter& prompter = prompter_ ? *prompter_ : silent;
@@ -227,10 +328,15 @@ bool NeighborhoodFile::ReadGroups(const GroupFile& groups) {
     }
     careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
 
-    std::vector<Sim*> readSims;
-    GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, readSims);
-    for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
-    ResolveNames(*registry_, readSims);
+    ParkedNames parked;
+    {
+        GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, parked);
+        for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
+    }
+    // Nothing refers into the file's text any more: it goes before the names
+    // are resolved, which is when the neighborhood takes the most memory.
+    groups = GroupFile();
+    ResolveNames(*registry_, parked);
     registry_->RecountAllFamilies();
     return true;
 }

@@ -1,11 +1,13 @@
 // Writing the neighborhood file. The whole file is built in one string and
 // written once, through a temporary file and a rename.
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "base/FileIO.h"
 #include "base/Prompter.h"
@@ -39,6 +41,7 @@ public:
         : registry_(registry), prompter_(prompter), out_(out) {}
 
     void ChooseFamilyNames();
+    void BuildNameTable();
     void WriteFamily(const Family& family);
 
 private:
@@ -48,11 +51,36 @@ private:
     }
     // The full name by which the file refers to a Sim, with the family name
     // the file stores.
-    void AppendFullName(const Sim& sim) {
+    void AppendFullName(std::string& out, const Sim& sim) const {
         std::string scratch;
-        out_ += Storable(sim.firstName, scratch);
-        out_ += ' ';
-        out_ += sim.family ? FamilyName(sim.family) : Storable(sim.lastName, scratch);
+        out += Storable(sim.firstName, scratch);
+        out += ' ';
+        out += sim.family ? FamilyName(sim.family) : Storable(sim.lastName, scratch);
+    }
+    // The stored full name of the Sim FindSim finds for an id; false when
+    // there is none. Names come from the table built once per save: the file
+    // names most Sims many times, and building each name afresh walks from
+    // the Sim to its family and both names.
+    bool NameOf(int32_t id, std::string_view& name) {
+        if (id >= 0 && static_cast<size_t>(id) < nameOf_.size() && nameOf_[static_cast<size_t>(id)].length) {
+            const NameRef ref = nameOf_[static_cast<size_t>(id)];
+            name = std::string_view(names_).substr(ref.offset, ref.length);
+            return true;
+        }
+        const Sim* sim = registry_.FindSim(id);
+        if (!sim) return false;
+        other_.clear();
+        AppendFullName(other_, *sim);
+        name = other_;
+        return true;
+    }
+    // "key=full name" and the line's end when the Sim exists.
+    void NameLine(std::string_view key, int32_t id) {
+        std::string_view name;
+        if (!NameOf(id, name)) return;
+        Key(key);
+        out_ += name;
+        out_ += "\r\n";
     }
     void Key(std::string_view key) {
         out_ += key;
@@ -81,7 +109,36 @@ private:
     std::string& out_;
     KeyBuffer keys_;
     std::unordered_map<const Family*, std::string> substitutes_;
+    struct NameRef {
+        size_t offset;
+        size_t length;  // 0: no entry (a stored full name holds at least the blank)
+    };
+    std::vector<NameRef> nameOf_;
+    std::string names_;
+    std::string other_;
 };
+
+void Writer::BuildNameTable() {
+    // Ids handed out by the counters are dense from 1; others are looked up.
+    const size_t limit = registry_.allSims.Count() * 2 + 1024;
+    for (const Sim* sim : registry_.allSims) {
+        if (sim->id < 0 || static_cast<size_t>(sim->id) >= limit) continue;
+        if (registry_.FindSim(sim->id) != sim) continue;
+        const auto id = static_cast<size_t>(sim->id);
+        if (id >= nameOf_.size()) nameOf_.resize(std::max(id + 1, nameOf_.size() * 3 / 2), NameRef{0, 0});
+        const size_t start = names_.size();
+        AppendFullName(names_, *sim);
+        nameOf_[id] = {start, names_.size() - start};
+    }
+    // Room for the whole file at once: growing a string of tens of megabytes
+    // copies it and touches twice the memory. Capacity that stays unused
+    // costs no memory, so the guess errs on the large side.
+    size_t references = 0;
+    for (const Sim* sim : registry_.allSims) references += sim->friendIds.size() + sim->chemistry.Count() + 3;
+    const size_t sims = registry_.allSims.Count();
+    const size_t averageName = sims ? names_.size() / sims + 1 : 16;
+    out_.reserve(out_.size() + sims * 400 + references * (averageName + 16) + 4096);
+}
 
 // Families whose names cannot be stored are saved under a substitute name
 // that no other family has, and every reference to their members uses it,
@@ -112,11 +169,7 @@ void Writer::ChooseFamilyNames() {
 void Writer::ParentLines(const char* livKey, const char* nameKey, int32_t m, const ParentRef& parent) {
     Line(keys_.Member(livKey, m), parent.isSim ? 1 : 0);
     if (parent.isSim || parent.name.empty()) {
-        if (const Sim* s = registry_.FindSim(parent.simId)) {
-            Key(keys_.Member(nameKey, m));
-            AppendFullName(*s);
-            out_ += "\r\n";
-        }
+        NameLine(keys_.Member(nameKey, m), parent.simId);
     } else {
         std::string scratch;
         Line(keys_.Member(nameKey, m), Storable(parent.name, scratch));
@@ -128,13 +181,7 @@ void Writer::WriteMember(const Sim& sim, int32_t m) {
     Line(keys_.Member("Name", m), Storable(sim.firstName, scratch));
     Line(keys_.Member("Sign", m), sim.sign);
     Line(keys_.Member("Status", m), sim.status);
-    if (sim.status != 0 && sim.status != 3) {
-        if (const Sim* partner = registry_.FindSim(sim.partnerId)) {
-            Key(keys_.Member("Match", m));
-            AppendFullName(*partner);
-            out_ += "\r\n";
-        }
-    }
+    if (sim.status != 0 && sim.status != 3) NameLine(keys_.Member("Match", m), sim.partnerId);
     Line(keys_.Member("Townie", m), sim.townie ? 1 : 0);
     Line(keys_.Member("Vampire", m), sim.vampire ? 1 : 0);
     Line(keys_.Member("College", m), sim.atCollege ? 1 : 0);
@@ -151,20 +198,16 @@ void Writer::WriteMember(const Sim& sim, int32_t m) {
     // A friend that is not found leaves its position empty: the numbering is
     // not closed up, so the count still says how many positions there are.
     for (size_t j = 0; j < sim.friendIds.size(); ++j) {
-        int32_t id = sim.friendIds[j];
-        const Sim* friendSim = id >= 0 ? registry_.FindSim(id) : nullptr;
-        if (!friendSim) continue;
-        Key(keys_.Pair('F', m, static_cast<int32_t>(j)));
-        AppendFullName(*friendSim);
-        out_ += "\r\n";
+        const int32_t id = sim.friendIds[j];
+        if (id >= 0) NameLine(keys_.Pair('F', m, static_cast<int32_t>(j)), id);
     }
     Line(keys_.Member("ChemCount", m), static_cast<int32_t>(sim.chemistry.Count()));
     int32_t k = 0;
     for (const ChemistryEntry& entry : sim.chemistry) {
-        const Sim* other = registry_.FindSim(entry.simId);
-        if (!other) continue;
+        std::string_view name;
+        if (!NameOf(entry.simId, name)) continue;
         Key(keys_.Pair('C', m, k++));
-        AppendFullName(*other);
+        out_ += name;
         out_ += ',';
         Number(entry.type);
         out_ += "\r\n";
@@ -195,13 +238,13 @@ std::string NeighborhoodFile::WriteToText() {
     if (!registry_ || registry_->IsEmpty()) return std::string();
     SilentPrompter silent;
     std::string out;
-    out.reserve(64 + registry_->allSims.Count() * 400);
     out += "[settings]\r\nCareerVers=";
     std::string scratch;
     out += Storable(careerVersion_, scratch);
     out += "\r\n";
     Writer writer(*registry_, prompter_ ? *prompter_ : silent, out);
     writer.ChooseFamilyNames();
+    writer.BuildNameTable();
     for (const Family* family : registry_->families) writer.WriteFamily(*family);
     return out;
 }
