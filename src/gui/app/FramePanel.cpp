@@ -4,7 +4,6 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/intl.h>
-#include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -12,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/DisplayListCtrl.h"
 #include "app/NestrelFrame.h"
+#include "app/RowListCtrl.h"
 #include "common/ArtProvider.h"
 #include "common/WxString.h"
 #include "model/Vocabulary.h"
@@ -59,15 +59,13 @@ void NestrelFrame::BuildListControls() {
     // The family column. The rows arrive sorted from the neighborhood, the same on
     // every system, so the control itself does not sort them.
     familyLabel_ = Label(p, "Sim Families:");
-    familyListBox_ = new wxListBox(p, ID_FAMILY_LIST, wxDefaultPosition, wxSize(-1, 100), 0, nullptr,
-                                   wxLB_SINGLE | wxLB_HSCROLL);
+    familyListBox_ = new RowListCtrl(p, ID_FAMILY_LIST, wxSize(-1, 100));
     auto* familyColumn = new wxBoxSizer(wxVERTICAL);
     familyColumn->Add(familyLabel_, 0, wxBOTTOM, 2);
     familyColumn->Add(familyListBox_, 1, wxEXPAND);
 
     simLabel_ = Label(p, "Sims in the Family:");
-    simListBox_ = new wxListBox(p, ID_SIM_LIST, wxDefaultPosition, wxSize(160, 100), 0, nullptr,
-                                wxLB_SINGLE | wxLB_HSCROLL);
+    simListBox_ = new RowListCtrl(p, ID_SIM_LIST, wxSize(160, 100));
     auto* simColumn = new wxBoxSizer(wxVERTICAL);
     simColumn->Add(simLabel_, 0, wxBOTTOM, 2);
     simColumn->Add(simListBox_, 1, wxEXPAND);
