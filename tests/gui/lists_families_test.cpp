@@ -138,8 +138,11 @@ TEST_F(FamilyListTest, LongRowsCanBeScrolledTo) {
     registry.Clear();
     AddMember(registry, AddFamily(registry, "Short"), "Bo", kLeo, false);
     frame.RefreshFamilies();
-    EXPECT_GE(FamilyBox(frame)->GetColumnWidth(0), FamilyBox(frame)->GetClientSize().x - 30);
-    EXPECT_LE(FamilyBox(frame)->GetColumnWidth(0), FamilyBox(frame)->GetClientSize().x);
+    EXPECT_EQ(FamilyBox(frame)->GetColumnWidth(0), FamilyBox(frame)->GetClientSize().x);
+    // and keep doing so when the window grows.
+    frame.SetSize(wxSize(900, 600));
+    frame.Layout();
+    EXPECT_EQ(FamilyBox(frame)->GetColumnWidth(0), FamilyBox(frame)->GetClientSize().x);
 }
 
 TEST_F(FamilyListTest, RefreshCommandClearsTheStatusMessage) {

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include <wx/settings.h>
 
+// The border is drawn by the control itself: the theme's sunken one does not show on
+// every desktop, and a list without one melts into the panel.
 RowListCtrl::RowListCtrl(wxWindow* parent, wxWindowID id, const wxSize& size)
     : wxListCtrl(parent, id, wxDefaultPosition, size,
-                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_NO_HEADER | wxLC_SINGLE_SEL) {
+                 wxLC_REPORT | wxLC_VIRTUAL | wxLC_NO_HEADER | wxLC_SINGLE_SEL | wxBORDER_SIMPLE) {
     AppendColumn(wxEmptyString, wxLIST_FORMAT_LEFT, std::max(size.x, 20));
     Bind(wxEVT_LIST_ITEM_SELECTED, &RowListCtrl::OnItemSelected, this);
     Bind(wxEVT_LIST_ITEM_ACTIVATED, &RowListCtrl::OnItemActivated, this);
@@ -87,9 +88,8 @@ void RowListCtrl::OnSize(wxSizeEvent& event) {
 }
 
 void RowListCtrl::FitColumn() {
-    // The client width less a vertical scroll bar's room, so a list as tall as its rows
-    // shows no horizontal bar for nothing.
-    const int available = GetClientSize().x - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
-    const int width = std::max({available, contentWidth_, 20});
+    // A row's highlight spans the control, as a list box's does; the scroll bars here
+    // lie over the rows, so they take no room from the column.
+    const int width = std::max({GetClientSize().x, contentWidth_, 20});
     if (GetColumnWidth(0) != width) SetColumnWidth(0, width);
 }
