@@ -230,6 +230,18 @@ TEST_F(DisplayListTest, ChoosingAnHourRefreshesTheCurrentMode) {
     EXPECT_EQ(DisplayLabel(frame), "Current Friends:");
 }
 
+TEST_F(DisplayListTest, EveryModeNameIsReadInFull) {
+    NestrelFrame& frame = Build();
+    auto* label = dynamic_cast<wxStaticText*>(wxWindow::FindWindowByName("displayLabel", &frame));
+    ASSERT_NE(label, nullptr);
+    for (int id : {ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS}) {
+        frame.ProcessCommand(id);
+        frame.Layout();
+        EXPECT_GE(label->GetSize().x, label->GetTextExtent(label->GetLabel()).x) << DisplayLabel(frame);
+    }
+    EXPECT_EQ(DisplayLabel(frame), "Chemistry Sims:");
+}
+
 TEST_F(DisplayListTest, ChoosingAnHourBeforeAnyModeShowsNothing) {
     NestrelFrame& frame = Build();
     SimBox(frame)->SetSelection(wxNOT_FOUND);  // a refresh would have to complain

@@ -79,14 +79,16 @@ void NestrelFrame::BuildListControls() {
     buttonColumn->Add(IconButton(p, ID_EDIT_CHEMISTRY, "CHEMEDIT", "Edit the selected Sim's chemistry"));
 
     displayLabel_ = new wxStaticText(p, wxID_ANY, ToWx(DisplayModeLabel(DisplayMode::Nothing)), wxDefaultPosition,
-                                     wxSize(180, 15), wxST_NO_AUTORESIZE, "displayLabel");
-    orderButton_ = new wxButton(p, ID_ORDER, _("Order.."));
+                                     wxSize(180, 15), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END, "displayLabel");
+    // The mode names are longer than the label's 180 pixels in most fonts; a narrow
+    // Order button leaves the label the rest of the heading.
+    orderButton_ = new wxButton(p, ID_ORDER, _("Order.."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     displayList_ = new DisplayListCtrl(p, ID_DISPLAY_LIST, wxSize(270, 100));
     auto* displayHeading = new wxBoxSizer(wxHORIZONTAL);
-    displayHeading->Add(displayLabel_, 0, wxALIGN_CENTER_VERTICAL);
+    displayHeading->Add(displayLabel_, 1, wxALIGN_CENTER_VERTICAL);
     displayHeading->Add(orderButton_, 0, wxALIGN_CENTER_VERTICAL);
     auto* displayColumn = new wxBoxSizer(wxVERTICAL);
-    displayColumn->Add(displayHeading, 0, wxBOTTOM, 2);
+    displayColumn->Add(displayHeading, 0, wxEXPAND | wxBOTTOM, 2);
     displayColumn->Add(displayList_, 1, wxEXPAND);
 
     // The four columns share the window's height; the lists take what is left of it.
