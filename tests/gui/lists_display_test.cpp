@@ -71,9 +71,11 @@ TEST_F(DisplayListTest, PanelStartsWithItsControlsAndTheFirstHour) {
         EXPECT_TRUE(button->GetBitmapLabel().IsOk()) << id;
     }
     for (int id : {ID_FULL_LIST, ID_ORDER}) EXPECT_NE(Control<wxButton>(frame, id), nullptr);
-    EXPECT_FALSE(FamilyBox(frame)->HasFlag(wxLB_SORT));  // the rows come sorted
-    EXPECT_TRUE(FamilyBox(frame)->HasFlag(wxLB_HSCROLL));
-    EXPECT_TRUE(SimBox(frame)->HasFlag(wxLB_HSCROLL));
+    for (RowListCtrl* list : {FamilyBox(frame), SimBox(frame)}) {
+        // The rows come sorted; one row at a time is chosen.
+        EXPECT_FALSE(list->HasFlag(wxLC_SORT_ASCENDING) || list->HasFlag(wxLC_SORT_DESCENDING));
+        EXPECT_TRUE(list->HasFlag(wxLC_SINGLE_SEL));
+    }
 
     // The lists take the height the window gets.
     const int before = DisplayCtrl(frame)->GetSize().y;
@@ -81,6 +83,34 @@ TEST_F(DisplayListTest, PanelStartsWithItsControlsAndTheFirstHour) {
     frame.Layout();
     EXPECT_GT(DisplayCtrl(frame)->GetSize().y, before + 150);
     EXPECT_GT(FamilyBox(frame)->GetSize().y, before + 150);
+}
+
+TEST_F(DisplayListTest, PanelButtonsAndTheirMenuItemsReachTheWindow) {
+    // Every command button is handled whether it sends a button event (a click) or a
+    // menu event (its menu item or tool); the commands of windows still to come as well.
+    NestrelFrame& frame = BuildFrame();
+    for (int id : {ID_ADD_FAMILY, ID_FULL_LIST, ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY}) {
+        wxWindow* button = wxWindow::FindWindowById(id, &frame);
+        ASSERT_NE(button, nullptr) << id;
+        for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {
+            wxCommandEvent event(type, id);
+            event.SetEventObject(button);
+            EXPECT_TRUE(button->GetEventHandler()->ProcessEvent(event)) << "id " << id << " unhandled";
+        }
+    }
+    // These ask for a selection first, which the empty neighborhood does not have.
+    for (int id : {ID_EDIT_FAMILY, ID_DELETE_SIM, ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS}) {
+        wxWindow* button = wxWindow::FindWindowById(id, &frame);
+        ASSERT_NE(button, nullptr) << id;
+        for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {
+            wxCommandEvent event(type, id);
+            event.SetEventObject(button);
+            bool handled = false;
+            wxTEST_DIALOG(handled = button->GetEventHandler()->ProcessEvent(event),
+                          wxExpectModal<wxMessageDialog>(wxID_OK));
+            EXPECT_TRUE(handled) << "id " << id << " unhandled";
+        }
+    }
 }
 
 TEST_F(DisplayListTest, PanelTakesTheColoursOfTheSettingsFile) {
@@ -198,6 +228,18 @@ TEST_F(DisplayListTest, ChoosingAnHourRefreshesTheCurrentMode) {
     EXPECT_EQ(frame.SelectedHour(), 18);
     EXPECT_EQ(Shown(frame)[0].available, "Yes");
     EXPECT_EQ(DisplayLabel(frame), "Current Friends:");
+}
+
+TEST_F(DisplayListTest, EveryModeNameIsReadInFull) {
+    NestrelFrame& frame = Build();
+    auto* label = dynamic_cast<wxStaticText*>(wxWindow::FindWindowByName("displayLabel", &frame));
+    ASSERT_NE(label, nullptr);
+    for (int id : {ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS}) {
+        frame.ProcessCommand(id);
+        frame.Layout();
+        EXPECT_GE(label->GetSize().x, label->GetTextExtent(label->GetLabel()).x) << DisplayLabel(frame);
+    }
+    EXPECT_EQ(DisplayLabel(frame), "Chemistry Sims:");
 }
 
 TEST_F(DisplayListTest, ChoosingAnHourBeforeAnyModeShowsNothing) {

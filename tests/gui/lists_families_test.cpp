@@ -92,6 +92,59 @@ TEST_F(FamilyListTest, SelectionSurvivesARefreshAndFallsBackToTheLastRow) {
     EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Kim Beta (Leo)(0)"});
 }
 
+TEST_F(FamilyListTest, ClicksAndKeysOnTheListsChooseAndOpenRows) {
+    // What the list control reports for a click, an arrow key or Enter reaches the
+    // window as the list box's selection and double-click events.
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    AddMember(registry, AddFamily(registry, "Alpha"), "Ann", kLeo, false);
+    AddMember(registry, AddFamily(registry, "Beta"), "Bob", kLeo, true);
+    frame.RefreshFamilies();
+    ASSERT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Ann Alpha (Leo)(0)"});
+
+    RowListCtrl* families = FamilyBox(frame);
+    families->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    wxListEvent selected(wxEVT_LIST_ITEM_SELECTED, ID_FAMILY_LIST);
+    selected.SetEventObject(families);
+    selected.m_itemIndex = 1;
+    families->GetEventHandler()->ProcessEvent(selected);
+    EXPECT_EQ(families->GetSelection(), 1);
+    EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Bob Beta (Leo)(0)"});
+
+    // Enter on a row with the selection gone asks for a family first.
+    families->SetSelection(wxNOT_FOUND);
+    wxTEST_DIALOG(
+        {
+            wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, ID_FAMILY_LIST);
+            activated.SetEventObject(families);
+            activated.m_itemIndex = 0;
+            families->GetEventHandler()->ProcessEvent(activated);
+        },
+        ExpectMessageBox(wxID_OK, "Please select a family (left list)", "Message"));
+}
+
+TEST_F(FamilyListTest, LongRowsCanBeScrolledTo) {
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    const std::string longName = "A" + std::string(120, 'W');  // first, so its Sims are shown
+    AddMember(registry, AddFamily(registry, longName), "Ann", kLeo, false);
+    AddMember(registry, AddFamily(registry, "Short"), "Bo", kLeo, false);
+    frame.RefreshFamilies();
+    for (RowListCtrl* list : {FamilyBox(frame), SimBox(frame)}) {
+        EXPECT_GT(list->GetColumnWidth(0), list->GetClientSize().x);
+        EXPECT_GE(list->GetColumnWidth(0), list->GetTextExtent(list->GetString(0)).x);
+    }
+    // Short rows span the control all the same, as list box rows do.
+    registry.Clear();
+    AddMember(registry, AddFamily(registry, "Short"), "Bo", kLeo, false);
+    frame.RefreshFamilies();
+    EXPECT_EQ(FamilyBox(frame)->GetColumnWidth(0), FamilyBox(frame)->GetClientSize().x);
+    // and keep doing so when the window grows.
+    frame.SetSize(wxSize(900, 600));
+    frame.Layout();
+    EXPECT_EQ(FamilyBox(frame)->GetColumnWidth(0), FamilyBox(frame)->GetClientSize().x);
+}
+
 TEST_F(FamilyListTest, RefreshCommandClearsTheStatusMessage) {
     NestrelFrame& frame = Build();
     frame.ShowStatus("Loading, Please wait...");

@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 #include <wx/bmpbuttn.h>
 #include <wx/combobox.h>
-#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/stattext.h>
 
 #include "app/CommandIds.h"
 #include "app/NestrelFrame.h"
+#include "app/RowListCtrl.h"
 #include "careers/SimCareerData.h"
 #include "model/Vocabulary.h"
 
@@ -29,8 +29,8 @@ T* Control(NestrelFrame& frame, int id) {
     return control;
 }
 
-inline wxListBox* FamilyBox(NestrelFrame& frame) { return Control<wxListBox>(frame, ID_FAMILY_LIST); }
-inline wxListBox* SimBox(NestrelFrame& frame) { return Control<wxListBox>(frame, ID_SIM_LIST); }
+inline RowListCtrl* FamilyBox(NestrelFrame& frame) { return Control<RowListCtrl>(frame, ID_FAMILY_LIST); }
+inline RowListCtrl* SimBox(NestrelFrame& frame) { return Control<RowListCtrl>(frame, ID_SIM_LIST); }
 inline wxListCtrl* DisplayCtrl(NestrelFrame& frame) { return Control<wxListCtrl>(frame, ID_DISPLAY_LIST); }
 inline wxComboBox* HourChoice(NestrelFrame& frame) { return Control<wxComboBox>(frame, ID_HOUR_CHOICE); }
 inline std::string DisplayLabel(NestrelFrame& frame) {
@@ -38,7 +38,7 @@ inline std::string DisplayLabel(NestrelFrame& frame) {
     return label != nullptr ? Utf8(label->GetLabel()) : "<no display label>";
 }
 
-inline std::vector<std::string> Rows(wxListBox* box) {
+inline std::vector<std::string> Rows(RowListCtrl* box) {
     std::vector<std::string> rows;
     for (unsigned i = 0; i < box->GetCount(); ++i) rows.push_back(Utf8(box->GetString(i)));
     return rows;
@@ -68,7 +68,7 @@ inline std::vector<std::string> ShownNames(NestrelFrame& frame) {
 }
 
 /// Selects a row as a click does: the selection, then the list's selection event.
-inline void Choose(wxListBox* box, int row) {
+inline void Choose(RowListCtrl* box, int row) {
     box->SetSelection(row);
     wxCommandEvent event(wxEVT_LISTBOX, box->GetId());
     event.SetEventObject(box);
@@ -76,7 +76,7 @@ inline void Choose(wxListBox* box, int row) {
     box->GetEventHandler()->ProcessEvent(event);
 }
 
-inline void DoubleClick(wxListBox* box, int row) {
+inline void DoubleClick(RowListCtrl* box, int row) {
     box->SetSelection(row);
     wxCommandEvent event(wxEVT_LISTBOX_DCLICK, box->GetId());
     event.SetEventObject(box);

@@ -12,6 +12,12 @@ namespace {
 
 using StartupTest = FilesTest;
 
+bool HourChoiceEnabled(NestrelFrame& frame) {
+    wxWindow* hours = wxWindow::FindWindowById(ID_HOUR_CHOICE, &frame);
+    EXPECT_NE(hours, nullptr);
+    return hours != nullptr && hours->IsEnabled();
+}
+
 bool SaveItemsEnabled(NestrelFrame& frame) {
     wxMenuBar* bar = frame.GetMenuBar();
     return bar->IsEnabled(ID_SAVE) && bar->IsEnabled(ID_SAVE_AS) && bar->IsEnabled(ID_BACKUP);
@@ -30,6 +36,7 @@ TEST_F(StartupTest, LoadsTheConfiguredFile) {
     EXPECT_EQ(StatusField(0), "Ready");
     EXPECT_EQ(StatusField(1), "Current File: Mine");
     EXPECT_FALSE(frame.IsModified());
+    EXPECT_TRUE(HourChoiceEnabled(frame));
     OpenMenu(0);
     EXPECT_TRUE(SaveItemsEnabled(frame));
 }
@@ -67,6 +74,8 @@ TEST_F(StartupTest, MissingCareerFileIsReportedAndStartUpGoesOn) {
                                                   "Error"));
     ASSERT_TRUE(frame_);
     EXPECT_TRUE(frame_->CareerInfo().careers.IsEmpty());
+    // Without careers there are no working hours to mark free Sims by.
+    EXPECT_FALSE(HourChoiceEnabled(*frame_));
     // The neighborhood still loads (its career version matches the missing file's "0.0").
     EXPECT_EQ(FamilyNames(), std::vector<std::string>{"Lee"});
     EXPECT_EQ(StatusField(0), "Ready");

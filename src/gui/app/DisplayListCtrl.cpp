@@ -6,7 +6,7 @@
 #include "common/WxString.h"
 
 DisplayListCtrl::DisplayListCtrl(wxWindow* parent, wxWindowID id, const wxSize& size)
-    : wxListCtrl(parent, id, wxDefaultPosition, size, wxLC_REPORT | wxLC_VIRTUAL | wxLC_HRULES | wxLC_VRULES) {
+    : wxListCtrl(parent, id, wxDefaultPosition, size, wxLC_REPORT | wxLC_VIRTUAL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE) {
     AppendColumn(_("Name and Sign"), wxLIST_FORMAT_LEFT, 154);
     AppendColumn(_("F?"), wxLIST_FORMAT_LEFT, 33);
     AppendColumn(_("A?"), wxLIST_FORMAT_LEFT, 33);

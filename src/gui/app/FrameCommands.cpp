@@ -19,6 +19,9 @@ void NestrelFrame::BindCommands() {
         ID_FIND_SIM, ID_NAME_GENERATOR, ID_CREATE_TREE, ID_SHOW_TREE, ID_CAREER_INFO, ID_FULL_LIST,
         ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY};
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
+    // The panel's buttons among them send button events, not menu events.
+    for (int id : {ID_FULL_LIST, ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY})
+        Bind(wxEVT_BUTTON, &NestrelFrame::OnLaterCommand, this, id);
 }
 
 void NestrelFrame::OnExit(wxCommandEvent&) {

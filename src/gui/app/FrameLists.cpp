@@ -2,7 +2,6 @@
 // main window: add, edit and delete, refresh, the hour and the selections.
 #include <wx/combobox.h>
 #include <wx/intl.h>
-#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 
@@ -10,6 +9,7 @@
 #include "app/DisplayListCtrl.h"
 #include "app/MainListRows.h"
 #include "app/NestrelFrame.h"
+#include "app/RowListCtrl.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
 #include "model/Vocabulary.h"
@@ -26,23 +26,20 @@ constexpr const char* kInvalidItem = "The Item is invalid. Please select another
 
 void NestrelFrame::RefreshFamilies() {
     const int previous = familyListBox_->GetSelection();
-    familyListBox_->Clear();
     simListBox_->Clear();
     familyRowIds_.clear();
     simRowIds_.clear();
 
     FamilyRows built = BuildFamilyRows(registry_);
     noFamiliesRow_ = built.noFamilies;
-    wxArrayString labels;
+    std::vector<wxString> labels;
     labels.reserve(built.rows.size());
     familyRowIds_.reserve(built.rows.size());
     for (const FamilyRow& row : built.rows) {
-        labels.Add(ToWx(row.label));
+        labels.push_back(ToWx(row.label));
         familyRowIds_.push_back(row.family != nullptr ? row.family->id : -1);
     }
-    familyListBox_->Freeze();
-    familyListBox_->Set(labels);
-    familyListBox_->Thaw();
+    familyListBox_->SetLabels(std::move(labels));
     if (noFamiliesRow_) return;
 
     const int selection = RestoredSelection(previous, static_cast<int>(familyRowIds_.size()));
@@ -60,14 +57,14 @@ void NestrelFrame::FillSims() {
 
     SimRows built = BuildSimRows(registry_, *family);
     familyListBox_->SetString(static_cast<unsigned>(row), ToWx(built.familyLabel));
-    wxArrayString labels;
+    std::vector<wxString> labels;
     labels.reserve(built.rows.size());
     simRowIds_.reserve(built.rows.size());
     for (const SimRow& sim : built.rows) {
-        labels.Add(ToWx(sim.label));
+        labels.push_back(ToWx(sim.label));
         simRowIds_.push_back(sim.sim->id);
     }
-    simListBox_->Set(labels);
+    simListBox_->SetLabels(std::move(labels));
     if (!simRowIds_.empty()) simListBox_->SetSelection(0);
     RefreshDisplay();
 }

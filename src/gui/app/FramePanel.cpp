@@ -4,7 +4,6 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/intl.h>
-#include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -12,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/DisplayListCtrl.h"
 #include "app/NestrelFrame.h"
+#include "app/RowListCtrl.h"
 #include "common/ArtProvider.h"
 #include "common/WxString.h"
 #include "model/Vocabulary.h"
@@ -59,15 +59,13 @@ void NestrelFrame::BuildListControls() {
     // The family column. The rows arrive sorted from the neighborhood, the same on
     // every system, so the control itself does not sort them.
     familyLabel_ = Label(p, "Sim Families:");
-    familyListBox_ = new wxListBox(p, ID_FAMILY_LIST, wxDefaultPosition, wxSize(-1, 100), 0, nullptr,
-                                   wxLB_SINGLE | wxLB_HSCROLL);
+    familyListBox_ = new RowListCtrl(p, ID_FAMILY_LIST, wxSize(-1, 100));
     auto* familyColumn = new wxBoxSizer(wxVERTICAL);
     familyColumn->Add(familyLabel_, 0, wxBOTTOM, 2);
     familyColumn->Add(familyListBox_, 1, wxEXPAND);
 
     simLabel_ = Label(p, "Sims in the Family:");
-    simListBox_ = new wxListBox(p, ID_SIM_LIST, wxDefaultPosition, wxSize(160, 100), 0, nullptr,
-                                wxLB_SINGLE | wxLB_HSCROLL);
+    simListBox_ = new RowListCtrl(p, ID_SIM_LIST, wxSize(160, 100));
     auto* simColumn = new wxBoxSizer(wxVERTICAL);
     simColumn->Add(simLabel_, 0, wxBOTTOM, 2);
     simColumn->Add(simListBox_, 1, wxEXPAND);
@@ -81,14 +79,16 @@ void NestrelFrame::BuildListControls() {
     buttonColumn->Add(IconButton(p, ID_EDIT_CHEMISTRY, "CHEMEDIT", "Edit the selected Sim's chemistry"));
 
     displayLabel_ = new wxStaticText(p, wxID_ANY, ToWx(DisplayModeLabel(DisplayMode::Nothing)), wxDefaultPosition,
-                                     wxSize(180, 15), wxST_NO_AUTORESIZE, "displayLabel");
-    orderButton_ = new wxButton(p, ID_ORDER, _("Order.."));
+                                     wxSize(180, 15), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END, "displayLabel");
+    // The mode names are longer than the label's 180 pixels in most fonts; a narrow
+    // Order button leaves the label the rest of the heading.
+    orderButton_ = new wxButton(p, ID_ORDER, _("Order.."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     displayList_ = new DisplayListCtrl(p, ID_DISPLAY_LIST, wxSize(270, 100));
     auto* displayHeading = new wxBoxSizer(wxHORIZONTAL);
-    displayHeading->Add(displayLabel_, 0, wxALIGN_CENTER_VERTICAL);
+    displayHeading->Add(displayLabel_, 1, wxALIGN_CENTER_VERTICAL);
     displayHeading->Add(orderButton_, 0, wxALIGN_CENTER_VERTICAL);
     auto* displayColumn = new wxBoxSizer(wxVERTICAL);
-    displayColumn->Add(displayHeading, 0, wxBOTTOM, 2);
+    displayColumn->Add(displayHeading, 0, wxEXPAND | wxBOTTOM, 2);
     displayColumn->Add(displayList_, 1, wxEXPAND);
 
     // The four columns share the window's height; the lists take what is left of it.

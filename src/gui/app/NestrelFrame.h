@@ -18,10 +18,10 @@ class wxPanel;
 class wxBitmapButton;
 class wxButton;
 class wxComboBox;
-class wxListBox;
 class wxListEvent;
 class wxStaticText;
 class DisplayListCtrl;
+class RowListCtrl;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -187,9 +187,9 @@ private:
     wxComboBox* hourChoice_ = nullptr;
     wxButton* fullListButton_ = nullptr;
     wxStaticText* familyLabel_ = nullptr;
-    wxListBox* familyListBox_ = nullptr;
+    RowListCtrl* familyListBox_ = nullptr;
     wxStaticText* simLabel_ = nullptr;
-    wxListBox* simListBox_ = nullptr;
+    RowListCtrl* simListBox_ = nullptr;
     wxStaticText* displayLabel_ = nullptr;
     wxButton* orderButton_ = nullptr;
     DisplayListCtrl* displayList_ = nullptr;
