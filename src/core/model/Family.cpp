@@ -12,9 +12,30 @@ Family::Family(std::string familyName, int32_t familyId)
 
 bool Family::HasMember(const std::string& firstName, const std::string& lastName) const {
     if (lastName != name) return false;
-    for (const Sim* member : members)
-        if (member->firstName == firstName) return true;
-    return false;
+    if (members.Count() <= kMemberWalkLimit) {
+        for (const Sim* member : members)
+            if (member->firstName == firstName) return true;
+        return false;
+    }
+    if (!firstNameIndexValid_) BuildMemberIndex();
+    auto it = firstNameIndex_.find(firstName);
+    if (it == firstNameIndex_.end()) return false;
+    if (it->second->firstName == firstName && members.Contains(it->second)) return true;
+    // The member filed under this name was renamed or left: look again afresh.
+    BuildMemberIndex();
+    return firstNameIndex_.count(firstName) != 0;
+}
+
+void Family::BuildMemberIndex() const {
+    firstNameIndex_.clear();
+    firstNameIndex_.reserve(members.Count());
+    for (const Sim* member : members) firstNameIndex_.emplace(member->firstName, member);
+    firstNameIndexValid_ = true;
+}
+
+void Family::InvalidateMemberIndex() const {
+    firstNameIndex_.clear();
+    firstNameIndexValid_ = false;
 }
 
 bool Family::HasMemberId(const SimRegistry& registry, int32_t simId) const {
@@ -56,6 +77,7 @@ void Family::DropFriendReference(int32_t simId, bool all) {
 bool Family::AddMember(const SimRegistry& registry, Sim* sim) {
     if (!sim || HasMember(sim->firstName, sim->ResolvedLastName())) return false;
     if (!members.Append(sim)) return false;
+    if (firstNameIndexValid_) firstNameIndex_.emplace(sim->firstName, sim);
     ++memberCount;
     for (int32_t friendId : sim->friendIds) AddFriendReference(registry, friendId);
     DropFriendReference(sim->id, true);
@@ -64,6 +86,7 @@ bool Family::AddMember(const SimRegistry& registry, Sim* sim) {
 
 bool Family::RemoveMember(Sim* sim) {
     if (members.IsEmpty() || !members.Remove(sim)) return false;
+    InvalidateMemberIndex();
     --memberCount;
     for (int32_t friendId : sim->friendIds) DropFriendReference(friendId, false);
     return true;

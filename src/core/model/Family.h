@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/MyList.h"
@@ -58,7 +59,20 @@ public:
     /// The family-friend count of an id, 0 when it is not a family friend.
     int32_t FriendCountOf(int32_t simId) const;
 
+    /// Forgets the first-name index of a large family; the registry calls it
+    /// when a member's name changes.
+    void InvalidateMemberIndex() const;
+
 private:
+    // Large families (a hostile file may hold a hundred thousand members)
+    // find first names through an index, so that adding every member stays
+    // linear. It is built on first use and kept in step by AddMember; a
+    // removal or a rename drops it.
+    static constexpr size_t kMemberWalkLimit = 32;
+    mutable std::unordered_map<std::string, const Sim*> firstNameIndex_;
+    mutable bool firstNameIndexValid_ = false;
+    void BuildMemberIndex() const;
+
     void AddFriendReference(const SimRegistry& registry, int32_t simId);
     void DropFriendReference(int32_t simId, bool all);
 };

@@ -312,6 +312,7 @@ bool SimRegistry::RemoveSim(Sim* sim) {
 }
 
 void SimRegistry::ReindexSim(Sim& sim) {
+    if (sim.family) sim.family->InvalidateMemberIndex();
     if (!sim.registered_ || nameIndexStale_) return;
     const uint64_t now = HashFullName(sim);
     // Slots are found by hash and compared by the Sim's present name, so a

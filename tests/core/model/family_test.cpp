@@ -149,3 +149,26 @@ TEST_F(ModelTest, ASimCarryingTheFamilysNameFromElsewhereCountsAsMember) {
     EXPECT_EQ(lee1->friendIds, (std::vector<int32_t>{cy->id}));
     (void)ann1;
 }
+
+// Large families find first names through an index: it must give the walk's
+// answers after additions, removals and renames made through the registry.
+TEST_F(ModelTest, LargeFamilyFindsFirstNamesLikeTheWalk) {
+    Family* family = MakeFamily("Big");
+    std::vector<Sim*> sims;
+    for (int i = 0; i < 100; ++i) {
+        Sim* added = MakeSim(family, "M" + std::to_string(i));
+        ASSERT_NE(added, nullptr) << i;
+        sims.push_back(added);
+    }
+    EXPECT_TRUE(family->HasMember("M99", "Big"));
+    EXPECT_FALSE(family->HasMember("M100", "Big"));
+    // a second Sim of an existing first name is refused
+    EXPECT_EQ(MakeSim(family, "M7"), nullptr);
+    reg.RemoveSim(sims[7]);
+    EXPECT_FALSE(family->HasMember("M7", "Big"));
+    EXPECT_NE(MakeSim(family, "M7"), nullptr);
+    reg.RenameSim(*sims[8], "Renamed");
+    EXPECT_FALSE(family->HasMember("M8", "Big"));
+    EXPECT_TRUE(family->HasMember("Renamed", "Big"));
+    EXPECT_NE(MakeSim(family, "M8"), nullptr);
+}
