@@ -6,15 +6,15 @@
 
 void NestrelFrame::BuildMenuBar() {
     auto* menuBar = new wxMenuBar;
-    for (const MenuSpec& spec : MainMenuTable()) {
+    for (const MenuSpec& menuDef : MainMenuTable()) {
         auto* menu = new wxMenu;
-        for (const MenuItemSpec& item : spec.items) {
+        for (const MenuItemSpec& item : menuDef.items) {
             if (item.id == kMenuSeparator)
                 menu->AppendSeparator();
             else
                 menu->Append(item.id, wxGetTranslation(item.label), wxGetTranslation(item.help), wxITEM_NORMAL);
         }
-        menuBar->Append(menu, wxGetTranslation(spec.title));
+        menuBar->Append(menu, wxGetTranslation(menuDef.title));
     }
     SetMenuBar(menuBar);
 }
