@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
@@ -92,42 +93,84 @@ bool Family::RemoveMember(Sim* sim) {
     return true;
 }
 
-int32_t Family::RecountFriends(const SimRegistry& registry) {
+namespace {
+
+// Membership read from the friend's record through the registry.
+class RegistryMembership : public FriendMembership {
+public:
+    explicit RegistryMembership(const SimRegistry& registry) : registry_(registry) {}
+    bool IsMember(const Family& family, int32_t simId) const override { return family.HasMemberId(registry_, simId); }
+    void Prefetch(int32_t simId) const override {
+#if defined(__GNUC__)
+        if (const Sim* other = registry_.FindSim(simId)) __builtin_prefetch(&other->family);
+#else
+        (void)simId;
+#endif
+    }
+
+private:
+    const SimRegistry& registry_;
+};
+
+}  // namespace
+
+int32_t Family::RecountFriends(const SimRegistry& registry) { return RecountFriends(RegistryMembership(registry)); }
+
+int32_t Family::RecountFriends(const FriendMembership& membership) {
     friendIds.clear();
     friendCounts.clear();
-    // Whether a friend is a member is read from the friend's record, one
-    // random place in memory each: ask for all of them at once, so that
-    // the fetches overlap instead of following one another.
-#if defined(__GNUC__)
+    // Whether a friend is a member is read from one random place in memory
+    // each: ask for all of them at once, so that the fetches overlap instead
+    // of following one another.
     for (const Sim* member : members)
-        for (int32_t friendId : member->friendIds)
-            if (const Sim* other = registry.FindSim(friendId)) __builtin_prefetch(&other->family);
-#endif
+        for (int32_t friendId : member->friendIds) membership.Prefetch(friendId);
     // The same result as adding one friend reference after another. Families
-    // have few friends, so a linear search is fastest; a hash of the positions
-    // takes over for a family with very many, to stay linear.
+    // have few friends, so a linear search is fastest; for a family with very
+    // many, an open-addressing table of positions takes over, to stay linear.
     constexpr size_t kLinearLimit = 48;
-    std::unordered_map<int32_t, size_t> position;
+    constexpr uint32_t kFree = ~uint32_t{0};
+    std::vector<int32_t> tableIds;
+    std::vector<uint32_t> tablePositions;  // kFree: a free slot
+    size_t mask = 0;
+    auto slotOf = [&](int32_t id) {
+        size_t i = (static_cast<uint32_t>(id) * 0x9E3779B1u) & mask;
+        while (tablePositions[i] != kFree && tableIds[i] != id) i = (i + 1) & mask;
+        return i;
+    };
+    auto rebuildTable = [&]() {
+        size_t capacity = 256;
+        while (capacity < friendIds.size() * 4) capacity <<= 1;
+        tableIds.assign(capacity, 0);
+        tablePositions.assign(capacity, kFree);
+        mask = capacity - 1;
+        for (size_t i = 0; i < friendIds.size(); ++i) {
+            const size_t slot = slotOf(friendIds[i]);
+            tableIds[slot] = friendIds[i];
+            tablePositions[slot] = static_cast<uint32_t>(i);
+        }
+    };
     for (const Sim* member : members) {
         for (int32_t friendId : member->friendIds) {
             size_t at = friendIds.size();
-            if (friendIds.size() < kLinearLimit) {
+            if (tablePositions.empty()) {
                 auto it = std::find(friendIds.begin(), friendIds.end(), friendId);
                 at = static_cast<size_t>(it - friendIds.begin());
-            } else if (auto found = position.find(friendId); found != position.end()) {
-                at = found->second;
+            } else if (const size_t slot = slotOf(friendId); tablePositions[slot] != kFree) {
+                at = tablePositions[slot];
             }
             if (at < friendIds.size()) {
                 ++friendCounts[at];
                 continue;
             }
-            if (HasMemberId(registry, friendId)) continue;
+            if (membership.IsMember(*this, friendId)) continue;
             friendIds.push_back(friendId);
             friendCounts.push_back(1);
-            if (friendIds.size() == kLinearLimit) {
-                for (size_t i = 0; i < friendIds.size(); ++i) position[friendIds[i]] = i;
-            } else if (friendIds.size() > kLinearLimit) {
-                position[friendId] = friendIds.size() - 1;
+            if (friendIds.size() * 2 > tablePositions.size() && friendIds.size() >= kLinearLimit) {
+                rebuildTable();
+            } else if (!tablePositions.empty()) {
+                const size_t slot = slotOf(friendId);
+                tableIds[slot] = friendId;
+                tablePositions[slot] = static_cast<uint32_t>(friendIds.size() - 1);
             }
         }
     }

@@ -6,8 +6,21 @@
 
 #include "model/MyList.h"
 
+class Family;
 class Sim;
 class SimRegistry;
+
+/// Decides whether a friend id names a member of a family, for the family
+/// friend recount. The registry answers it from the friend's record; a
+/// recount of every family answers it from tables built once for all.
+class FriendMembership {
+public:
+    virtual ~FriendMembership() = default;
+    virtual bool IsMember(const Family& family, int32_t simId) const = 0;
+    /// Called for the friend ids of a family before they are asked about,
+    /// so that what they will read can be fetched in advance.
+    virtual void Prefetch(int32_t simId) const = 0;
+};
 
 /// One household. Its member list refers to Sims owned by the registry. The
 /// family friends are the Sims that at least one member has as a friend and
@@ -46,6 +59,8 @@ public:
     bool RemoveMember(Sim* sim);
     /// Rebuilds the family friends from the members' friends; returns friendCount.
     int32_t RecountFriends(const SimRegistry& registry);
+    /// The same, asking `membership` whether a friend is a member.
+    int32_t RecountFriends(const FriendMembership& membership);
     /// Recounts, then "name (friendCount)".
     std::string ListLabel(const SimRegistry& registry);
 

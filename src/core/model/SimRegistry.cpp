@@ -5,6 +5,7 @@
 #include "base/IdCounters.h"
 #include "base/Prompter.h"
 #include "base/Translate.h"
+#include "model/FamilyFriendRecount.h"
 
 namespace {
 SilentPrompter& Silence() {
@@ -432,9 +433,7 @@ const std::vector<std::string>& SimRegistry::FamilyNames() {
     return familyNames;
 }
 
-void SimRegistry::RecountAllFamilies() {
-    for (Family* family : families) family->RecountFriends(*this);
-}
+void SimRegistry::RecountAllFamilies() { RecountEveryFamily(*this); }
 
 int SimRegistry::CountMales() const {
     int count = 0;
