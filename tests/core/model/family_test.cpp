@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "model/ModelFixture.h"
 
@@ -171,4 +174,53 @@ TEST_F(ModelTest, LargeFamilyFindsFirstNamesLikeTheWalk) {
     EXPECT_FALSE(family->HasMember("M8", "Big"));
     EXPECT_TRUE(family->HasMember("Renamed", "Big"));
     EXPECT_NE(MakeSim(family, "M8"), nullptr);
+}
+
+// Recounting every family at once settles membership from tables; the answer
+// must be the one each family's own recount gives from the friends' records,
+// including the odd cases: families sharing a name (so a Sim of one is a
+// member of the other by name), Sims moved out of their family behind the
+// registry's back, repeated and far-off ids, friends that do not exist, and
+// families with very many friends.
+TEST_F(ModelTest, RecountOfAllFamiliesAgreesWithEachFamilysOwnRecount) {
+    const std::vector<std::string> firsts = {"Ann", "Bo", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ivy", "Jo"};
+    const std::vector<std::string> lasts = {"Lee", "Ash", "Oak", "Lee", "Elm"};
+    std::mt19937 rng(17);
+    std::vector<Family*> families;
+    std::vector<Sim*> sims;
+    for (int i = 0; i < 60; ++i) families.push_back(MakeFamily(lasts[rng() % lasts.size()]));
+    for (int i = 0; i < 400; ++i) {
+        Family* family = families[rng() % families.size()];
+        std::unique_ptr<Sim> sim = reg.NewSim(firsts[rng() % firsts.size()], family->name, 64, false);
+        if (rng() % 15 == 0) sim->id = static_cast<int32_t>(rng() % 30);
+        if (rng() % 25 == 0) sim->id = 5'000'000 + static_cast<int32_t>(rng() % 3);
+        if (Sim* added = reg.AddSim(std::move(sim), false, family)) sims.push_back(added);
+    }
+    // One family whose members have hundreds of distinct friends.
+    Family* big = MakeFamily("Big");
+    for (const std::string& first : firsts) sims.push_back(MakeSim(big, first));
+    for (Sim* sim : sims) {
+        const int friends = sim->family == big ? 120 : int(rng() % 12);
+        for (int f = 0; f < friends; ++f) {
+            const unsigned pick = rng() % 40;
+            sim->friendIds.push_back(pick == 0 ? -1 : pick == 1 ? 999'999 : sims[rng() % sims.size()]->id);
+        }
+    }
+    // A few Sims lose their family pointer without leaving the member list.
+    for (int i = 0; i < 5; ++i) sims[rng() % sims.size()]->family = nullptr;
+
+    reg.RecountAllFamilies();
+    size_t families_with_friends = 0;
+    for (Family* family : reg.families) {
+        const std::vector<int32_t> ids = family->friendIds;
+        const std::vector<int32_t> counts = family->friendCounts;
+        const int32_t count = family->friendCount;
+        families_with_friends += ids.empty() ? 0 : 1;
+        family->RecountFriends(reg);
+        EXPECT_EQ(ids, family->friendIds) << family->name << " " << family->id;
+        EXPECT_EQ(counts, family->friendCounts) << family->name << " " << family->id;
+        EXPECT_EQ(count, family->friendCount);
+    }
+    EXPECT_GT(families_with_friends, 30u);
+    EXPECT_GT(big->friendCount, 48);
 }
