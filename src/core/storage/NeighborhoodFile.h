@@ -1,11 +1,14 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "storage/GroupParser.h"
+
 class FamilyList;
-class GroupFile;
 class MyList;
 class NestrelCareerInfo;
 class Prompter;
@@ -44,9 +47,10 @@ public:
     std::string ResolvePath(const std::string& name) const;
 
     /// Reads the file and appends its families to the registry. False when
-    /// there is no registry or the file yields no group (missing, unreadable,
-    /// empty); the registry is then unchanged.
-    bool Read(const std::string& name);
+    /// there is no registry, the file yields no group (missing, a folder,
+    /// empty) or reading it fails part way; the registry is then unchanged.
+    /// The file is read in pieces of `chunkSize` bytes (tests make them small).
+    bool Read(const std::string& name, size_t chunkSize = kGroupChunkSize);
     /// Reads file contents held in memory, as Read does (no path involved).
     bool ReadFromText(std::string contents);
 
@@ -86,7 +90,9 @@ public:
     bool CareerUpdate() const { return careerUpdate_; }
 
 private:
-    bool ReadGroups(GroupFile groups);
+    // Reads the groups that `feed` hands to the sink it is given; `feed`
+    // returns false when reading failed part way.
+    bool ReadGroups(const std::function<bool(const GroupSink&)>& feed);
 
     SimRegistry* registry_ = nullptr;
     const NestrelCareerInfo* careerInfo_ = nullptr;

@@ -1,10 +1,12 @@
-// Reading the neighborhood file: every family group is read and its Sims
-// registered with their references parked as names; then the names are
+// Reading the neighborhood file: the file is read in pieces and every family
+// group is read as soon as it is complete, its Sims registered with their
+// references parked as names; once the whole file is in, the names are
 // resolved to ids through the registry's name index.
 #include <algorithm>
 #include <cstring>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "storage/CareerFile.h"
 #include "storage/GroupFile.h"
 #include "storage/GroupKeyIndex.h"
+#include "storage/GroupParser.h"
 #include "storage/NeighborhoodFile.h"
 #include "storage/NeighborhoodKeys.h"
 
@@ -32,8 +35,8 @@ std::string Format(std::string pattern, std::string_view text) {
 // The references of one Sim read from the file, parked until every Sim of
 // the file is registered: friends, then chemistry entries, then the partner
 // when there is one. The names are copied into one text, each ended by a
-// line feed (which no value holds), so that the file's text can go before
-// they are resolved; they are resolved in the order they were parked.
+// line feed (which no value holds), because the file's text is gone by the
+// time they are resolved; they are resolved in the order they were parked.
 struct ParkedSim {
     Sim* sim;
     uint32_t friendCount;
@@ -92,9 +95,16 @@ private:
 
 class GroupReader {
 public:
+    // The families this reader adds are listed in `added`, so that a read
+    // that fails later can take them out again.
     GroupReader(SimRegistry& registry, const NestrelCareerInfo* careers, Prompter& prompter, bool renumber,
-                ParkedNames& parked)
-        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), parked_(parked) {}
+                ParkedNames& parked, std::vector<Family*>& added)
+        : registry_(registry),
+          careers_(careers),
+          prompter_(prompter),
+          renumber_(renumber),
+          parked_(parked),
+          added_(added) {}
 
     void ReadFamily(const Group& group);
 
@@ -139,6 +149,7 @@ private:
     Prompter& prompter_;
     bool renumber_;
     ParkedNames& parked_;
+    std::vector<Family*>& added_;
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
@@ -154,6 +165,7 @@ void GroupReader::ReadFamily(const Group& group) {
     if (count <= 0) return;
     Family* family = registry_.AddFamily(registry_.NewFamily(std::string(group.Name())));
     if (!family) return;
+    added_.push_back(family);
     std::string_view ignored;
     family->homeless = Find("Homeless", ignored);
 
@@ -172,7 +184,7 @@ void GroupReader::ReadFamily(const Group& group) {
                          tr("Message"));
     // A family none of whose members could be read would be written back
     // without members and vanish at the next load; it is not kept.
-    if (family->memberCount <= 0) registry_.RemoveFamily(family);
+    if (family->memberCount <= 0 && registry_.RemoveFamily(family)) added_.pop_back();
 }
 
 void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
@@ -303,39 +315,68 @@ void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
 
 }  // namespace
 
-bool NeighborhoodFile::Read(const std::string& name) {
+bool NeighborhoodFile::Read(const std::string& name, size_t chunkSize) {
     if (!registry_) return false;
-    return ReadGroups(GroupFile::LoadGroups(ResolvePath(name)));
+    const std::string path = ResolvePath(name);
+    return ReadGroups([&](const GroupSink& sink) { return StreamGroupFile(path, sink, chunkSize); });
 }
 
 bool NeighborhoodFile::ReadFromText(std::string contents) {
     if (!registry_) return false;
-    return ReadGroups(GroupFile::ParseGroups(std::move(contents)));
+    return ReadGroups([&](const GroupSink& sink) {
+        GroupParser parser(sink);
+        parser.Adopt(std::move(contents));
+        parser.Finish();
+        return true;
+    });
 }
 
-bool NeighborhoodFile::ReadGroups(GroupFile groups) {
-    if (!registry_ || groups.Empty()) return false;
+bool NeighborhoodFile::ReadGroups(const std::function<bool(const GroupSink&)>& feed) {
+    if (!registry_) return false;
     SilentPrompter silent;
     Prompter& prompter = prompter_ ? *prompter_ : silent;
 
-    size_t first = 0;
-    fileCareerVersion_ = "0.0";
-    if (groups.At(0).Name() == "settings") {
-        std::string_view version;
-        if (groups.At(0).FindValue("CareerVers", version)) fileCareerVersion_ = std::string(version);
-        groups.At(0).ReleaseIndex();
-        first = 1;
-    }
-    careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
+    // What a failed read puts back.
+    const std::string oldFileVersion = fileCareerVersion_;
+    const bool oldCareerUpdate = careerUpdate_;
+    const bool oldModified = registry_->modified;
+    IdCounters* counters = registry_->Counters();
+    const IdCounters oldCounters = counters ? *counters : IdCounters();
 
+    // The first group decides about the career version (it is the settings
+    // group in files this program writes); family groups are read as they
+    // arrive.
     ParkedNames parked;
-    {
-        GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, parked);
-        for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
+    std::vector<Family*> added;
+    std::optional<GroupReader> reader;
+    auto sink = [&](const Group& group) {
+        if (!reader) {
+            const bool settings = group.Name() == "settings";
+            fileCareerVersion_ = "0.0";
+            std::string_view version;
+            if (settings && group.FindValue("CareerVers", version)) fileCareerVersion_ = std::string(version);
+            careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
+            reader.emplace(*registry_, careerInfo_, prompter, careerUpdate_, parked, added);
+            if (settings) return;
+        }
+        reader->ReadFamily(group);
+    };
+    const bool complete = feed(sink);
+    const bool sawGroups = reader.has_value();
+    reader.reset();
+
+    if (!complete) {
+        // A read that fails part way changes nothing: the families and Sims
+        // it added go again (nothing refers to them yet, the names are still
+        // parked), and so do the ids they took.
+        for (auto it = added.rbegin(); it != added.rend(); ++it) registry_->RemoveFamilyWithMembers(*it);
+        if (counters) *counters = oldCounters;
+        registry_->modified = oldModified;
+        fileCareerVersion_ = oldFileVersion;
+        careerUpdate_ = oldCareerUpdate;
+        return false;
     }
-    // Nothing refers into the file's text any more: it goes before the names
-    // are resolved, which is when the neighborhood takes the most memory.
-    groups = GroupFile();
+    if (!sawGroups) return false;
     ResolveNames(*registry_, parked);
     registry_->RecountAllFamilies();
     return true;
