@@ -51,6 +51,8 @@ public:
     /// empty) or reading it fails part way; the registry is then unchanged.
     /// The file is read in pieces of `chunkSize` bytes (tests make them small).
     bool Read(const std::string& name, size_t chunkSize = kGroupChunkSize);
+    /// Read for the file exactly at `path` (no folder or extension is added).
+    bool ReadFile(const std::string& path, size_t chunkSize = kGroupChunkSize);
     /// Reads file contents held in memory, as Read does (no path involved).
     bool ReadFromText(std::string contents);
 

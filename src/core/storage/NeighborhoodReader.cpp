@@ -317,7 +317,11 @@ void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
 
 bool NeighborhoodFile::Read(const std::string& name, size_t chunkSize) {
     if (!registry_) return false;
-    const std::string path = ResolvePath(name);
+    return ReadFile(ResolvePath(name), chunkSize);
+}
+
+bool NeighborhoodFile::ReadFile(const std::string& path, size_t chunkSize) {
+    if (!registry_) return false;
     return ReadGroups([&](const GroupSink& sink) { return StreamGroupFile(path, sink, chunkSize); });
 }
 
