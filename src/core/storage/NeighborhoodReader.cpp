@@ -74,6 +74,11 @@ struct ParkedNames {
 class ParkedCursor {
 public:
     explicit ParkedCursor(const std::vector<std::string>& blocks) : blocks_(blocks) {}
+    // Frees the blocks whose names have all been handed out (and are no
+    // longer looked at); the block being read stays.
+    void FreeBlocksRead(std::vector<std::string>& blocks) {
+        for (; freed_ + 1 < next_; ++freed_) std::string().swap(blocks[freed_]);
+    }
     std::string_view Next() {
         while (at_ == end_) {
             const std::string& block = blocks_[next_++];
@@ -89,6 +94,7 @@ public:
 private:
     const std::vector<std::string>& blocks_;
     size_t next_ = 0;
+    size_t freed_ = 0;
     const char* at_ = nullptr;
     const char* end_ = nullptr;
 };
@@ -255,15 +261,27 @@ void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending
 // Turns the names parked for the Sims read from one file into ids. Lookups
 // search every registered Sim, so an imported Sim can refer to one loaded
 // earlier.
-void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
-    // Every name with its hash first, chemistry entries without their type;
-    // then the lookups, each starting to fetch what the lookups a little
-    // further on will read, so that the walks through memory overlap.
+void ResolveNames(SimRegistry& registry, ParkedNames& parked) {
+    // A batch of Sims at a time: every name of the batch with its hash first,
+    // chemistry entries without their type; then the lookups, each starting
+    // to fetch what the lookups a little further on will read, so that the
+    // walks through memory overlap. Batches keep the lists small, and the
+    // blocks of parked names are freed once read, as the Sims' own lists grow.
+    constexpr size_t kBatch = 8192;
     std::vector<std::string_view> names;
+    std::vector<uint64_t> hashes;
     std::vector<int32_t> types;
-    {
-        ParkedCursor cursor(parked.blocks);
-        for (const ParkedSim& entry : parked.sims) {
+    names.reserve(kBatch);
+    types.reserve(kBatch);
+    ParkedCursor cursor(parked.blocks);
+    size_t first = 0;
+    while (first < parked.sims.size()) {
+        names.clear();
+        types.clear();
+        cursor.FreeBlocksRead(parked.blocks);
+        size_t last = first;
+        for (; last < parked.sims.size() && names.size() < kBatch; ++last) {
+            const ParkedSim& entry = parked.sims[last];
             for (uint32_t j = 0; j < entry.friendCount; ++j) names.push_back(cursor.Next());
             for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
                 // "full name,type". The type follows the last comma, so a name
@@ -280,36 +298,38 @@ void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
             }
             if (entry.hasPartner) names.push_back(cursor.Next());
         }
-    }
-    std::vector<uint64_t> hashes(names.size());
-    for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
+        hashes.resize(names.size());
+        for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
 
-    constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
-    size_t k = 0;
-    size_t chemistry = 0;
-    auto lookUp = [&]() {
-        if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
-        if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
-        if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
-        const Sim* found = registry.FindSimByName(names[k], hashes[k]);
-        ++k;
-        return found ? found->id : -1;
-    };
-    for (const ParkedSim& entry : parked.sims) {
-        Sim* sim = entry.sim;
-        sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
-        for (uint32_t j = 0; j < entry.friendCount; ++j) {
-            int32_t id = lookUp();
-            if (id != -1) sim->friendIds.push_back(id);
+        constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
+        size_t k = 0;
+        size_t chemistry = 0;
+        auto lookUp = [&]() {
+            if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
+            if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
+            if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
+            const Sim* found = registry.FindSimByName(names[k], hashes[k]);
+            ++k;
+            return found ? found->id : -1;
+        };
+        for (size_t i = first; i < last; ++i) {
+            const ParkedSim& entry = parked.sims[i];
+            Sim* sim = entry.sim;
+            sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
+            for (uint32_t j = 0; j < entry.friendCount; ++j) {
+                int32_t id = lookUp();
+                if (id != -1) sim->friendIds.push_back(id);
+            }
+            for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
+                int32_t id = lookUp();
+                const int32_t type = types[chemistry++];
+                if (id != -1) sim->chemistry.Append(id, type);
+            }
+            if (entry.hasPartner) sim->partnerId = lookUp();
+            ResolveParent(registry, sim->mom, sim->momLinkPending);
+            ResolveParent(registry, sim->dad, sim->dadLinkPending);
         }
-        for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
-            int32_t id = lookUp();
-            const int32_t type = types[chemistry++];
-            if (id != -1) sim->chemistry.Append(id, type);
-        }
-        if (entry.hasPartner) sim->partnerId = lookUp();
-        ResolveParent(registry, sim->mom, sim->momLinkPending);
-        ResolveParent(registry, sim->dad, sim->dadLinkPending);
+        first = last;
     }
 }
 
