@@ -60,6 +60,8 @@ public:
     /// write leaves the old file whole. False when there is no family (nothing
     /// is written) or the file cannot be written (the reason is in LastError).
     bool Write(const std::string& name);
+    /// Write to exactly `path` (no folder or extension is added).
+    bool WriteFile(const std::string& path);
     /// The bytes Write would write; empty when there is no family.
     std::string WriteToText();
     const std::string& LastError() const { return lastError_; }

@@ -281,7 +281,9 @@ std::string NeighborhoodFile::WriteToText() {
     return writer.TakeText();
 }
 
-bool NeighborhoodFile::Write(const std::string& name) {
+bool NeighborhoodFile::Write(const std::string& name) { return WriteFile(ResolvePath(name)); }
+
+bool NeighborhoodFile::WriteFile(const std::string& path) {
     lastError_.clear();
     if (!registry_ || registry_->IsEmpty()) {
         lastError_ = tr("There are no families to save.");
@@ -291,7 +293,7 @@ bool NeighborhoodFile::Write(const std::string& name) {
     AtomicFileWriter file;
     Writer writer(*registry_, prompter_ ? *prompter_ : silent, &file);
     writer.Prepare();
-    if (file.Open(ResolvePath(name))) {
+    if (file.Open(path)) {
         writer.WriteAll(careerVersion_);
         if (writer.Flush() && file.Commit()) return true;
     }
