@@ -11,67 +11,101 @@ FamilyList::~FamilyList() { Clear(); }
 
 Family* FamilyList::Append(std::unique_ptr<Family> family) {
     if (!family) return nullptr;
+    if (live_ == 0) items_.clear(), head_ = 0;
     Family* raw = family.get();
-    nodes_.push_back(std::move(family));
-    where_[raw] = std::prev(nodes_.end());
+    where_.Insert(raw, items_.size());
+    items_.push_back(std::move(family));
+    ++live_;
     return raw;
 }
 
 bool FamilyList::Remove(Family* family) { return Release(family) != nullptr; }
 
 std::unique_ptr<Family> FamilyList::Release(Family* family) {
-    auto found = where_.find(family);
-    if (found == where_.end()) return nullptr;
-    std::unique_ptr<Family> out = std::move(*found->second);
-    nodes_.erase(found->second);
-    where_.erase(found);
+    const size_t found = where_.Find(family);
+    if (found == PositionIndex::kNone) return nullptr;
+    std::unique_ptr<Family> out = std::move(items_[found]);
+    where_.Erase(family);
+    --live_;
+    while (head_ < items_.size() && !items_[head_]) ++head_;
+    // Each closing-up follows at least as many removals as families it moves.
+    const size_t gaps = items_.size() - live_;
+    if (gaps > 16 && gaps > live_) CloseGaps();
     return out;
 }
 
-void FamilyList::Clear() {
-    where_.clear();
-    nodes_.clear();
+void FamilyList::CloseGaps() {
+    size_t kept = 0;
+    for (size_t pos = head_; pos < items_.size(); ++pos)
+        if (items_[pos]) items_[kept++] = std::move(items_[pos]);
+    items_.resize(kept);
+    head_ = 0;
+    RebuildPositions();
 }
 
-Family* FamilyList::Front() const { return nodes_.empty() ? nullptr : nodes_.front().get(); }
+void FamilyList::RebuildPositions() {
+    where_.Prepare(live_);
+    for (size_t pos = head_; pos < items_.size(); ++pos)
+        if (items_[pos]) where_.Insert(items_[pos].get(), pos);
+}
+
+void FamilyList::Clear() {
+    where_.Reset();
+    std::vector<std::unique_ptr<Family>> doomed;
+    doomed.swap(items_);
+    live_ = 0;
+    head_ = 0;
+}
+
+Family* FamilyList::Front() const { return head_ < items_.size() ? items_[head_].get() : nullptr; }
 
 Family* FamilyList::FindByName(const std::string& name) const {
-    for (const auto& family : nodes_)
-        if (family->name == name) return family.get();
+    for (Family* family : *this)
+        if (family->name == name) return family;
     return nullptr;
 }
 
 Family* FamilyList::FindById(int32_t id) const {
-    for (const auto& family : nodes_)
-        if (family->id == id) return family.get();
+    for (Family* family : *this)
+        if (family->id == id) return family;
     return nullptr;
 }
 
 void FamilyList::SortByName() {
-    // The nodes are ordered through an array of keys, then spliced into that
-    // order: splicing keeps every node (and so every stored iterator) valid,
-    // and comparing the keys' leading bytes (lowered, as CompareNoCase
-    // compares) settles most comparisons without reaching the families.
-    using Node = std::list<std::unique_ptr<Family>>::iterator;
+    // The families are ordered through an array of keys: comparing the keys'
+    // leading bytes (lowered, as CompareNoCase compares) settles most
+    // comparisons without reaching the families.
     struct Key {
         uint64_t lead;
-        Node node;
+        size_t pos;
     };
     std::vector<Key> keys;
-    keys.reserve(nodes_.size());
-    for (Node it = nodes_.begin(); it != nodes_.end(); ++it) {
-        const std::string& name = (*it)->name;
+    keys.reserve(live_);
+    for (size_t pos = head_; pos < items_.size(); ++pos) {
+        if (!items_[pos]) continue;
+#if defined(__GNUC__)
+        // Each key reads a family and then its name: ask for both a few
+        // families ahead so that the reads overlap.
+        if (pos + 16 < items_.size() && items_[pos + 16]) __builtin_prefetch(items_[pos + 16].get());
+        if (pos + 8 < items_.size() && items_[pos + 8]) __builtin_prefetch(items_[pos + 8]->name.data());
+#endif
+        const std::string& name = items_[pos]->name;
         uint64_t lead = 0;
         for (size_t i = 0; i < 8; ++i) {
             unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
             if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
             lead = (lead << 8) | c;
         }
-        keys.push_back({lead, it});
+        keys.push_back({lead, pos});
     }
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+    std::stable_sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
         if (a.lead != b.lead) return a.lead < b.lead;
-        return CompareNoCase((*a.node)->name, (*b.node)->name) < 0;
+        return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
     });
-    for (const Key& key : keys) nodes_.splice(nodes_.end(), nodes_, key.node);
+    std::vector<std::unique_ptr<Family>> sorted;
+    sorted.reserve(keys.size());
+    for (const Key& key : keys) sorted.push_back(std::move(items_[key.pos]));
+    items_.swap(sorted);
+    head_ = 0;
+    RebuildPositions();
 }

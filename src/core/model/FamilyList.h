@@ -1,15 +1,21 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <list>
+#include <iterator>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
+
+#include "model/PositionIndex.h"
 
 class Family;
 
 /// The households in their list order. The list owns its families; removing a
-/// node deletes the family. Finding and removing a family take constant time.
+/// family deletes it. Finding and removing a family take constant time.
+///
+/// The families are kept in one array, so that walks read memory in order; a
+/// removal leaves a gap that walks skip, closed up once gaps outnumber the
+/// families. Appending while walking is safe; removing while walking is not.
 class FamilyList {
 public:
     FamilyList() = default;
@@ -23,10 +29,10 @@ public:
     bool Remove(Family* family);
     /// Removes the family without deleting it and hands it over.
     std::unique_ptr<Family> Release(Family* family);
-    bool Contains(const Family* family) const { return where_.count(family) != 0; }
+    bool Contains(const Family* family) const { return where_.Find(family) != PositionIndex::kNone; }
     void Clear();
-    size_t Count() const { return nodes_.size(); }
-    bool IsEmpty() const { return nodes_.empty(); }
+    size_t Count() const { return live_; }
+    bool IsEmpty() const { return live_ == 0; }
     Family* Front() const;
     /// The first family with exactly this name, or nullptr.
     Family* FindByName(const std::string& name) const;
@@ -35,21 +41,45 @@ public:
     /// Sorts by name without regard to case (stable).
     void SortByName();
 
+    /// Walks the families in order, skipping gaps; see MyList::const_iterator.
     class const_iterator {
     public:
-        using Inner = std::list<std::unique_ptr<Family>>::const_iterator;
-        explicit const_iterator(Inner it) : it_(it) {}
-        Family* operator*() const { return it_->get(); }
-        const_iterator& operator++() { ++it_; return *this; }
-        bool operator==(const const_iterator& o) const { return it_ == o.it_; }
-        bool operator!=(const const_iterator& o) const { return it_ != o.it_; }
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Family*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Family* const*;
+        using reference = Family*;
+        const_iterator(const std::vector<std::unique_ptr<Family>>* items, size_t pos) : items_(items), pos_(pos) {
+            Skip();
+        }
+        Family* operator*() const { return (*items_)[pos_].get(); }
+        const_iterator& operator++() {
+            ++pos_;
+            Skip();
+            return *this;
+        }
+        bool operator==(const const_iterator& o) const {
+            const bool atEnd = pos_ >= items_->size();
+            return atEnd == (o.pos_ >= o.items_->size()) && (atEnd || pos_ == o.pos_);
+        }
+        bool operator!=(const const_iterator& o) const { return !(*this == o); }
+
     private:
-        Inner it_;
+        void Skip() {
+            while (pos_ < items_->size() && !(*items_)[pos_]) ++pos_;
+        }
+        const std::vector<std::unique_ptr<Family>>* items_;
+        size_t pos_;
     };
-    const_iterator begin() const { return const_iterator(nodes_.begin()); }
-    const_iterator end() const { return const_iterator(nodes_.end()); }
+    const_iterator begin() const { return const_iterator(&items_, head_); }
+    const_iterator end() const { return const_iterator(&items_, ~size_t{0}); }
 
 private:
-    std::list<std::unique_ptr<Family>> nodes_;
-    std::unordered_map<const Family*, std::list<std::unique_ptr<Family>>::iterator> where_;
+    void CloseGaps();
+    void RebuildPositions();
+
+    std::vector<std::unique_ptr<Family>> items_;  // empty pointers are gaps
+    size_t live_ = 0;
+    size_t head_ = 0;  // no family lies before this position
+    PositionIndex where_;
 };

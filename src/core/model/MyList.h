@@ -1,16 +1,24 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <list>
+#include <iterator>
 #include <memory>
 #include <vector>
+
+#include "model/PositionIndex.h"
 
 class Sim;
 
 /// An ordered list of Sims. An owning list (the registry's all-Sims list)
-/// deletes a Sim when its node is removed and all of them when it is cleared
-/// or destroyed; a referring list (a family's members) never deletes. Finding
-/// and removing a node by its Sim take constant time, whatever the length.
+/// deletes a Sim when it is removed and all of them when it is cleared or
+/// destroyed; a referring list (a family's members) never deletes. Finding
+/// and removing a Sim take constant time, whatever the length.
+///
+/// The Sims are kept in one array, so that a walk over a long list reads
+/// memory in order instead of chasing a node per Sim. A removal leaves a gap
+/// that walks skip; the gaps are closed up once they outnumber the Sims.
+/// Appending while walking is safe (the walk sees the new Sims); removing
+/// other Sims while walking is not, as closing the gaps moves the rest.
 class MyList {
 public:
     enum class Ownership { Refers, Owns };
@@ -21,9 +29,9 @@ public:
     MyList& operator=(const MyList&) = delete;
 
     bool OwnsContents() const { return owns_; }
-    size_t Count() const { return nodes_.size(); }
-    bool IsEmpty() const { return nodes_.empty(); }
-    bool Contains(const Sim* sim) const { return Find(sim) != nodes_.end(); }
+    size_t Count() const { return live_; }
+    bool IsEmpty() const { return live_ == 0; }
+    bool Contains(const Sim* sim) const { return Find(sim) != kNone; }
 
     /// Appends a Sim the list does not own (referring lists). A Sim already
     /// in the list, or nullptr, is refused.
@@ -31,45 +39,77 @@ public:
     /// Appends a Sim and takes ownership (owning lists). Returns the Sim;
     /// nullptr when refused (then the Sim is deleted).
     Sim* AppendOwned(std::unique_ptr<Sim> sim);
-    /// Removes the Sim's node; an owning list deletes the Sim. False when the
-    /// Sim is not in the list.
+    /// Removes the Sim; an owning list deletes it. False when the Sim is not
+    /// in the list.
     bool Remove(Sim* sim);
-    /// Removes the Sim's node without deleting it and hands it over; an empty
+    /// Removes the Sim without deleting it and hands it over; an empty
     /// pointer when the Sim is not here or the list does not own it.
     std::unique_ptr<Sim> Release(Sim* sim);
     /// Empties the list (an owning list deletes every Sim).
     void Clear();
 
-    Sim* Front() const { return nodes_.empty() ? nullptr : nodes_.front(); }
+    Sim* Front() const;
     /// The Sim at a position (a walk from the front: meant for the short
     /// member lists of families, e.g. a list box selection); nullptr outside.
     Sim* At(int index) const;
     /// The Sim after the given one in list order, or nullptr.
     Sim* Next(const Sim* sim) const;
+    /// Starts fetching the start of the list's array into the cache, for
+    /// walks over many short lists that can ask ahead.
+    void PrefetchItems() const {
+#if defined(__GNUC__)
+        if (!items_.empty()) __builtin_prefetch(items_.data() + head_);
+#endif
+    }
 
-    using const_iterator = std::list<Sim*>::const_iterator;
-    const_iterator begin() const { return nodes_.begin(); }
-    const_iterator end() const { return nodes_.end(); }
+    /// Walks the Sims in order, skipping gaps. It holds a position, not an
+    /// address, so Sims appended meanwhile do not invalidate it.
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Sim*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Sim* const*;
+        using reference = Sim*;
+        const_iterator(const std::vector<Sim*>* items, size_t pos) : items_(items), pos_(pos) { Skip(); }
+        Sim* operator*() const { return (*items_)[pos_]; }
+        const_iterator& operator++() {
+            ++pos_;
+            Skip();
+            return *this;
+        }
+        // The end is a position past any: whether a walk has reached it is
+        // decided by the length at the time, so a walk reaches appended Sims.
+        bool operator==(const const_iterator& o) const {
+            const bool atEnd = pos_ >= items_->size();
+            return atEnd == (o.pos_ >= o.items_->size()) && (atEnd || pos_ == o.pos_);
+        }
+        bool operator!=(const const_iterator& o) const { return !(*this == o); }
+
+    private:
+        void Skip() {
+            while (pos_ < items_->size() && !(*items_)[pos_]) ++pos_;
+        }
+        const std::vector<Sim*>* items_;
+        size_t pos_;
+    };
+    const_iterator begin() const { return const_iterator(&items_, head_); }
+    const_iterator end() const { return const_iterator(&items_, kNone); }
 
 private:
-    using Node = std::list<Sim*>::iterator;
+    static constexpr size_t kNone = PositionIndex::kNone;
     // Short lists (a family's members) are searched by a walk; from
-    // kIndexFrom nodes on, an open-addressing table (linear probing, at most
-    // half full) maps each Sim to its node.
+    // kIndexFrom Sims on, an index maps each Sim to its position.
     static constexpr size_t kIndexFrom = 16;
-    struct Slot {
-        const Sim* sim;  // nullptr: free
-        Node node;
-    };
-    Node Find(const Sim* sim) const;
+    size_t Find(const Sim* sim) const;
     void Link(Sim* sim);
-    void Unlink(Node node);
-    size_t Home(const Sim* sim) const;
-    void IndexNode(Node node);
+    void Unlink(size_t pos);
+    void CloseGaps();
     void RebuildIndex();
 
     bool owns_;
-    mutable std::list<Sim*> nodes_;
-    std::vector<Slot> slots_;
-    int shift_ = 64;
+    std::vector<Sim*> items_;  // nullptr marks a removed Sim's gap
+    size_t live_ = 0;
+    size_t head_ = 0;  // no Sim lies before this position
+    PositionIndex index_;
 };

@@ -378,9 +378,16 @@ void SimRegistry::RebuildIndexArrays() {
     simIndex.clear();
     familyIndex.reserve(families.Count());
     simIndex.reserve(allSims.Count());
-    for (Family* family : families) {
-        familyIndex.push_back(family);
-        for (Sim* member : family->members) simIndex.push_back(member);
+    for (Family* family : families) familyIndex.push_back(family);
+    // Families and their member arrays lie anywhere in memory once sorted:
+    // fetch a few families ahead, and their member arrays a little later.
+    constexpr size_t kFamilyAhead = 16, kMembersAhead = 8;
+    for (size_t j = 0; j < familyIndex.size(); ++j) {
+#if defined(__GNUC__)
+        if (j + kFamilyAhead < familyIndex.size()) __builtin_prefetch(&familyIndex[j + kFamilyAhead]->members);
+#endif
+        if (j + kMembersAhead < familyIndex.size()) familyIndex[j + kMembersAhead]->members.PrefetchItems();
+        for (Sim* member : familyIndex[j]->members) simIndex.push_back(member);
     }
 }
 

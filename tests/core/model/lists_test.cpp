@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/MatchList.h"
@@ -44,6 +48,56 @@ TEST(MyList, OwningListHandsOverAndDeletes) {
     EXPECT_EQ(referring.AppendOwned(std::move(taken)), nullptr);
 }
 
+// Long runs of appends and removals, from both ends and the middle, against
+// a plain vector: order, positions, Next, Front and membership must agree
+// while gaps open and close and the index comes and goes.
+TEST(MyList, AgreesWithAPlainVectorThroughRandomChanges) {
+    std::vector<std::unique_ptr<Sim>> pool;
+    for (int i = 0; i < 300; ++i) pool.push_back(std::make_unique<Sim>("S" + std::to_string(i), "X", 0, i, false));
+    MyList list;
+    std::vector<Sim*> model;
+    std::mt19937 rng(5);
+    for (int step = 0; step < 20000; ++step) {
+        Sim* sim = pool[rng() % pool.size()].get();
+        const bool present = std::find(model.begin(), model.end(), sim) != model.end();
+        const unsigned op = rng() % 10;
+        if (op < 5) {
+            EXPECT_EQ(list.Append(sim), !present);
+            if (!present) model.push_back(sim);
+        } else if (op < 8 || model.empty()) {
+            // Removals favour the front, as a list emptied from the front is
+            // the case that leaves the longest run of gaps.
+            Sim* victim = (op == 7 && !model.empty()) ? model.front() : sim;
+            const auto it = std::find(model.begin(), model.end(), victim);
+            EXPECT_EQ(list.Remove(victim), it != model.end());
+            if (it != model.end()) model.erase(it);
+        } else {
+            const size_t at = rng() % model.size();
+            EXPECT_EQ(list.At(int(at)), model[at]);
+            EXPECT_EQ(list.Next(model[at]), at + 1 < model.size() ? model[at + 1] : nullptr);
+        }
+        ASSERT_EQ(list.Count(), model.size());
+        EXPECT_EQ(list.Contains(sim), std::find(model.begin(), model.end(), sim) != model.end());
+        EXPECT_EQ(list.Front(), model.empty() ? nullptr : model.front());
+        if (step % 97 == 0) ASSERT_EQ(std::vector<Sim*>(list.begin(), list.end()), model) << "step " << step;
+    }
+}
+
+TEST(MyList, WalkReachesSimsAppendedDuringIt) {
+    std::vector<std::unique_ptr<Sim>> pool;
+    for (int i = 0; i < 40; ++i) pool.push_back(std::make_unique<Sim>("S" + std::to_string(i), "X", 0, i, false));
+    MyList list;
+    list.Append(pool[0].get());
+    size_t seen = 0;
+    for (Sim* sim : list) {
+        ++seen;
+        // Each Sim visited brings in the next, past the point where the
+        // array grows and the index is built.
+        if (sim->id + 1 < int(pool.size())) list.Append(pool[size_t(sim->id) + 1].get());
+    }
+    EXPECT_EQ(seen, pool.size());
+}
+
 TEST(FamilyList, OwnsSortsAndFinds) {
     FamilyList list;
     Family* b = list.Append(std::make_unique<Family>("b", 1));
@@ -58,6 +112,40 @@ TEST(FamilyList, OwnsSortsAndFinds) {
     EXPECT_TRUE(list.Remove(b));
     EXPECT_FALSE(list.Remove(b));
     EXPECT_EQ(list.Count(), 1u);
+}
+
+// Families come and go, and sorting reorders them, against a plain vector.
+TEST(FamilyList, AgreesWithAPlainVectorThroughRandomChanges) {
+    FamilyList list;
+    std::vector<Family*> model;
+    std::mt19937 rng(9);
+    int nextId = 0;
+    for (int step = 0; step < 6000; ++step) {
+        const unsigned op = rng() % 20;
+        if (op < 10 || model.empty()) {
+            const std::string name(1, char('a' + rng() % 26));
+            Family* added = list.Append(std::make_unique<Family>(name, nextId++));
+            model.push_back(added);
+        } else if (op < 18) {
+            const size_t at = (op == 17) ? 0 : rng() % model.size();
+            Family* victim = model[at];
+            model.erase(model.begin() + std::ptrdiff_t(at));
+            if (op % 2) {
+                EXPECT_TRUE(list.Remove(victim));
+            } else {
+                EXPECT_EQ(list.Release(victim).get(), victim);
+            }
+            EXPECT_FALSE(list.Contains(victim));
+        } else {
+            list.SortByName();
+            std::stable_sort(model.begin(), model.end(),
+                             [](const Family* a, const Family* b) { return a->name < b->name; });
+        }
+        ASSERT_EQ(list.Count(), model.size());
+        EXPECT_EQ(list.Front(), model.empty() ? nullptr : model.front());
+        if (!model.empty()) EXPECT_TRUE(list.Contains(model[rng() % model.size()]));
+        if (step % 53 == 0) ASSERT_EQ(std::vector<Family*>(list.begin(), list.end()), model) << "step " << step;
+    }
 }
 
 TEST(MatchList, FindRemoveAndBounds) {
