@@ -157,4 +157,16 @@ TEST_F(NeighborhoodStreamTest, ReadFailingPartWayLeavesTheNeighborhoodAsItWas) {
     EXPECT_EQ(h.registry.FindSimIdByName("S0 Small0"), nextSimId);
 }
 
+TEST_F(NeighborhoodStreamTest, FilesWithoutGroupsChangeNothing) {
+    Hood h(dir.string());
+    ASSERT_TRUE(h.file.ReadFromText("[settings]\nCareerVers=2.0\n[Lee]\nNumMembers=1\nName0=Ann\n"));
+    const std::string before = State(h);
+    const std::string empty = (dir / "Saved" / "Empty.NBD").string();
+    ASSERT_TRUE(WriteFileAtomically(empty, ""));
+    for (const std::string& path : {empty, (dir / "Saved" / "Missing.NBD").string(), (dir / "Saved").string()}) {
+        EXPECT_FALSE(h.file.ReadFile(path)) << path;
+        EXPECT_EQ(State(h), before) << path;
+    }
+}
+
 }  // namespace
