@@ -1,5 +1,8 @@
 // Parses arbitrary bytes as a group file, looks up keys in every group and
-// checks that writing the groups and reading them back keeps names and keys.
+// checks that writing the groups and reading them back keeps names and keys,
+// and that the same bytes fed in pieces (of sizes the input picks) give the
+// same groups as in one piece.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -7,9 +10,36 @@
 #include <vector>
 
 #include "storage/GroupFile.h"
+#include "storage/GroupParser.h"
+
+namespace {
+
+std::string Describe(const Group& g) {
+    std::string out(g.Name());
+    out += '\0';
+    out += g.Body();
+    out += '\0';
+    return out;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    GroupFile file = GroupFile::ParseGroups(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    GroupFile file = GroupFile::ParseGroups(std::string(bytes));
+    std::string whole;
+    for (const Group& g : file) whole += Describe(g);
+    // Piece sizes from 1 to 16 taken from the input's own bytes, through a
+    // buffer of a few bytes, so pieces end inside CR LF pairs and headers.
+    std::string pieces;
+    GroupParser parser([&](const Group& g) { pieces += Describe(g); }, 1 + (size ? data[0] % 8 : 0));
+    for (size_t at = 0, k = 0; at < size; ++k) {
+        const size_t n = std::min<size_t>(size - at, 1 + data[k % size] % 16);
+        parser.Feed(bytes.substr(at, n));
+        at += n;
+    }
+    parser.Finish();
+    if (pieces != whole) abort();
     for (const Group& g : file) {
         std::string_view v;
         g.FindValue("NumMembers", v);

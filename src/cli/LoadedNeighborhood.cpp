@@ -1,5 +1,6 @@
 #include "LoadedNeighborhood.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "DataDir.h"
@@ -32,6 +33,26 @@ bool LoadedNeighborhood::LoadCareers() {
 }
 
 bool LoadedNeighborhood::LoadFile(const std::string& path, bool keepText) {
+    if (!keepText) {
+        // Read in pieces: the file's text is never held whole.
+        InputFile probe;
+        if (!probe.Open(path)) {
+            std::cerr << "nestrel-cli: cannot read " << path << '\n';
+            return false;
+        }
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(path, ec) && probe.SizeHint() == 0) {
+            std::cerr << "nestrel-cli: " << path << " is empty\n";
+            return false;
+        }
+        probe.Close();
+        registry.name = path;
+        if (!file.ReadFile(path)) {
+            std::cerr << "nestrel-cli: " << path << " holds no neighborhood\n";
+            return false;
+        }
+        return true;
+    }
     std::string contents;
     if (!ReadWholeFile(path, contents)) {
         std::cerr << "nestrel-cli: cannot read " << path << '\n';

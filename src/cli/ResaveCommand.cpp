@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "base/FileIO.h"
 
 int RunResave(const CliOptions& options, const std::string& in, const std::string& out) {
     LoadedNeighborhood hood(options);
@@ -14,9 +13,8 @@ int RunResave(const CliOptions& options, const std::string& in, const std::strin
     }
     // The path is used exactly as given: the program's own name rules (the
     // "Saved" folder, the default extension) are for names typed in its window.
-    std::string error;
-    if (!WriteFileAtomically(out, hood.file.WriteToText(), &error)) {
-        std::cerr << "nestrel-cli: cannot write " << out << ": " << error << '\n';
+    if (!hood.file.WriteFile(out)) {
+        std::cerr << "nestrel-cli: cannot write " << out << ": " << hood.file.LastError() << '\n';
         return kExitError;
     }
     return kExitOk;

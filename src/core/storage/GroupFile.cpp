@@ -4,6 +4,7 @@
 
 #include "base/FileIO.h"
 #include "base/Text.h"
+#include "storage/GroupParser.h"
 
 // ---- Group ----------------------------------------------------------------
 
@@ -66,54 +67,28 @@ GroupFile GroupFile::LoadGroups(const std::string& path) {
 }
 
 GroupFile GroupFile::ParseGroups(std::string contents) {
-    GroupFile file;
-    file.storage_.push_back(std::make_unique<std::string>(std::move(contents)));
-    std::string& text = *file.storage_.back();
-
-    // One pass over the buffer: each line is moved left over the CRs of the
-    // CR LF pairs before it (so bodies hold plain line feeds), and groups are
-    // views into the compacted text. Nothing is copied per line.
-    char* const base = text.data();
-    const size_t size = text.size();
-    size_t read = 0;
-    size_t write = 0;
-
-    bool haveGroup = false;  // lines before the first header make a group only if there are any
-    std::string_view name;
-    size_t bodyStart = 0;
-
-    auto finishGroup = [&](size_t bodyEnd, bool always) {
-        std::string_view body(base + bodyStart, bodyEnd - bodyStart);
-        if (always || !name.empty() || !body.empty()) file.groups_.emplace_back(name, body);
+    // The parser works on the text in place and hands out views into it; they
+    // are kept as offsets until the text has its final home.
+    struct Span {
+        size_t nameStart, nameLength, bodyStart, bodyLength;
     };
+    std::vector<Span> spans;
+    const char* base = nullptr;
+    GroupParser parser([&](const Group& g) {
+        const size_t nameStart = g.Name().empty() ? 0 : static_cast<size_t>(g.Name().data() - base);
+        spans.push_back({nameStart, g.Name().size(), static_cast<size_t>(g.Body().data() - base), g.Body().size()});
+    });
+    parser.Adopt(std::move(contents));
+    base = parser.Data();
+    parser.Finish();
 
-    while (read < size) {
-        const char* lf = static_cast<const char*>(std::memchr(base + read, '\n', size - read));
-        size_t lineEnd = lf ? static_cast<size_t>(lf - base) : size;  // excludes the line feed
-        size_t contentEnd = lineEnd;
-        if (lf && contentEnd > read && base[contentEnd - 1] == '\r') --contentEnd;  // CR LF is one line feed
-        size_t length = contentEnd - read;
-        if (write != read && length) std::memmove(base + write, base + read, length);
-        size_t lineStart = write;
-        write += length;
-        if (lf) base[write++] = '\n';
-        read = lf ? lineEnd + 1 : size;
-
-        if (length && base[lineStart] == '[') {
-            const void* close = std::memchr(base + lineStart + 1, ']', length - 1);
-            if (close) {
-                if (haveGroup) finishGroup(lineStart, true);
-                haveGroup = true;
-                name = std::string_view(base + lineStart + 1,
-                                        static_cast<size_t>(static_cast<const char*>(close) - (base + lineStart + 1)));
-                bodyStart = write;
-                continue;
-            }
-        }
-        haveGroup = true;
-    }
-    if (haveGroup) finishGroup(write, false);
-    text.resize(write);  // shrinks in place: the views stay valid
+    GroupFile file;
+    file.storage_.push_back(std::make_unique<std::string>(parser.Release()));
+    const char* text = file.storage_.back()->data();
+    file.groups_.reserve(spans.size());
+    for (const Span& s : spans)
+        file.groups_.emplace_back(std::string_view(text + s.nameStart, s.nameLength),
+                                  std::string_view(text + s.bodyStart, s.bodyLength));
     return file;
 }
 

@@ -57,7 +57,8 @@ private:
 /// the line is ignored); other lines join the current group's body; lines
 /// before the first header form a group with an empty name. CR LF reads as
 /// one line feed; a CR elsewhere is an ordinary character. Lines of any
-/// length are read whole.
+/// length are read whole. GroupParser splits text this way, whole or in
+/// pieces (large files are read through it a piece at a time).
 ///
 /// Writing: "[name]" (only when the name is not empty), then the body, every
 /// line feed written as CR LF; a body that does not end with a line feed gets

@@ -1,11 +1,14 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "storage/GroupParser.h"
+
 class FamilyList;
-class GroupFile;
 class MyList;
 class NestrelCareerInfo;
 class Prompter;
@@ -44,9 +47,12 @@ public:
     std::string ResolvePath(const std::string& name) const;
 
     /// Reads the file and appends its families to the registry. False when
-    /// there is no registry or the file yields no group (missing, unreadable,
-    /// empty); the registry is then unchanged.
-    bool Read(const std::string& name);
+    /// there is no registry, the file yields no group (missing, a folder,
+    /// empty) or reading it fails part way; the registry is then unchanged.
+    /// The file is read in pieces of `chunkSize` bytes (tests make them small).
+    bool Read(const std::string& name, size_t chunkSize = kGroupChunkSize);
+    /// Read for the file exactly at `path` (no folder or extension is added).
+    bool ReadFile(const std::string& path, size_t chunkSize = kGroupChunkSize);
     /// Reads file contents held in memory, as Read does (no path involved).
     bool ReadFromText(std::string contents);
 
@@ -54,6 +60,8 @@ public:
     /// write leaves the old file whole. False when there is no family (nothing
     /// is written) or the file cannot be written (the reason is in LastError).
     bool Write(const std::string& name);
+    /// Write to exactly `path` (no folder or extension is added).
+    bool WriteFile(const std::string& path);
     /// The bytes Write would write; empty when there is no family.
     std::string WriteToText();
     const std::string& LastError() const { return lastError_; }
@@ -86,7 +94,9 @@ public:
     bool CareerUpdate() const { return careerUpdate_; }
 
 private:
-    bool ReadGroups(GroupFile groups);
+    // Reads the groups that `feed` hands to the sink it is given; `feed`
+    // returns false when reading failed part way.
+    bool ReadGroups(const std::function<bool(const GroupSink&)>& feed);
 
     SimRegistry* registry_ = nullptr;
     const NestrelCareerInfo* careerInfo_ = nullptr;

@@ -1,10 +1,12 @@
-// Reading the neighborhood file: every family group is read and its Sims
-// registered with their references parked as names; then the names are
+// Reading the neighborhood file: the file is read in pieces and every family
+// group is read as soon as it is complete, its Sims registered with their
+// references parked as names; once the whole file is in, the names are
 // resolved to ids through the registry's name index.
 #include <algorithm>
 #include <cstring>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "storage/CareerFile.h"
 #include "storage/GroupFile.h"
 #include "storage/GroupKeyIndex.h"
+#include "storage/GroupParser.h"
 #include "storage/NeighborhoodFile.h"
 #include "storage/NeighborhoodKeys.h"
 
@@ -32,8 +35,8 @@ std::string Format(std::string pattern, std::string_view text) {
 // The references of one Sim read from the file, parked until every Sim of
 // the file is registered: friends, then chemistry entries, then the partner
 // when there is one. The names are copied into one text, each ended by a
-// line feed (which no value holds), so that the file's text can go before
-// they are resolved; they are resolved in the order they were parked.
+// line feed (which no value holds), because the file's text is gone by the
+// time they are resolved; they are resolved in the order they were parked.
 struct ParkedSim {
     Sim* sim;
     uint32_t friendCount;
@@ -71,6 +74,11 @@ struct ParkedNames {
 class ParkedCursor {
 public:
     explicit ParkedCursor(const std::vector<std::string>& blocks) : blocks_(blocks) {}
+    // Frees the blocks whose names have all been handed out (and are no
+    // longer looked at); the block being read stays.
+    void FreeBlocksRead(std::vector<std::string>& blocks) {
+        for (; freed_ + 1 < next_; ++freed_) std::string().swap(blocks[freed_]);
+    }
     std::string_view Next() {
         while (at_ == end_) {
             const std::string& block = blocks_[next_++];
@@ -86,15 +94,23 @@ public:
 private:
     const std::vector<std::string>& blocks_;
     size_t next_ = 0;
+    size_t freed_ = 0;
     const char* at_ = nullptr;
     const char* end_ = nullptr;
 };
 
 class GroupReader {
 public:
+    // The families this reader adds are listed in `added`, so that a read
+    // that fails later can take them out again.
     GroupReader(SimRegistry& registry, const NestrelCareerInfo* careers, Prompter& prompter, bool renumber,
-                ParkedNames& parked)
-        : registry_(registry), careers_(careers), prompter_(prompter), renumber_(renumber), parked_(parked) {}
+                ParkedNames& parked, std::vector<Family*>& added)
+        : registry_(registry),
+          careers_(careers),
+          prompter_(prompter),
+          renumber_(renumber),
+          parked_(parked),
+          added_(added) {}
 
     void ReadFamily(const Group& group);
 
@@ -139,6 +155,7 @@ private:
     Prompter& prompter_;
     bool renumber_;
     ParkedNames& parked_;
+    std::vector<Family*>& added_;
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
@@ -154,6 +171,7 @@ void GroupReader::ReadFamily(const Group& group) {
     if (count <= 0) return;
     Family* family = registry_.AddFamily(registry_.NewFamily(std::string(group.Name())));
     if (!family) return;
+    added_.push_back(family);
     std::string_view ignored;
     family->homeless = Find("Homeless", ignored);
 
@@ -172,7 +190,7 @@ void GroupReader::ReadFamily(const Group& group) {
                          tr("Message"));
     // A family none of whose members could be read would be written back
     // without members and vanish at the next load; it is not kept.
-    if (family->memberCount <= 0) registry_.RemoveFamily(family);
+    if (family->memberCount <= 0 && registry_.RemoveFamily(family)) added_.pop_back();
 }
 
 void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
@@ -243,15 +261,27 @@ void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending
 // Turns the names parked for the Sims read from one file into ids. Lookups
 // search every registered Sim, so an imported Sim can refer to one loaded
 // earlier.
-void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
-    // Every name with its hash first, chemistry entries without their type;
-    // then the lookups, each starting to fetch what the lookups a little
-    // further on will read, so that the walks through memory overlap.
+void ResolveNames(SimRegistry& registry, ParkedNames& parked) {
+    // A batch of Sims at a time: every name of the batch with its hash first,
+    // chemistry entries without their type; then the lookups, each starting
+    // to fetch what the lookups a little further on will read, so that the
+    // walks through memory overlap. Batches keep the lists small, and the
+    // blocks of parked names are freed once read, as the Sims' own lists grow.
+    constexpr size_t kBatch = 8192;
     std::vector<std::string_view> names;
+    std::vector<uint64_t> hashes;
     std::vector<int32_t> types;
-    {
-        ParkedCursor cursor(parked.blocks);
-        for (const ParkedSim& entry : parked.sims) {
+    names.reserve(kBatch);
+    types.reserve(kBatch);
+    ParkedCursor cursor(parked.blocks);
+    size_t first = 0;
+    while (first < parked.sims.size()) {
+        names.clear();
+        types.clear();
+        cursor.FreeBlocksRead(parked.blocks);
+        size_t last = first;
+        for (; last < parked.sims.size() && names.size() < kBatch; ++last) {
+            const ParkedSim& entry = parked.sims[last];
             for (uint32_t j = 0; j < entry.friendCount; ++j) names.push_back(cursor.Next());
             for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
                 // "full name,type". The type follows the last comma, so a name
@@ -268,74 +298,109 @@ void ResolveNames(SimRegistry& registry, const ParkedNames& parked) {
             }
             if (entry.hasPartner) names.push_back(cursor.Next());
         }
-    }
-    std::vector<uint64_t> hashes(names.size());
-    for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
+        hashes.resize(names.size());
+        for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
 
-    constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
-    size_t k = 0;
-    size_t chemistry = 0;
-    auto lookUp = [&]() {
-        if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
-        if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
-        if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
-        const Sim* found = registry.FindSimByName(names[k], hashes[k]);
-        ++k;
-        return found ? found->id : -1;
-    };
-    for (const ParkedSim& entry : parked.sims) {
-        Sim* sim = entry.sim;
-        sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
-        for (uint32_t j = 0; j < entry.friendCount; ++j) {
-            int32_t id = lookUp();
-            if (id != -1) sim->friendIds.push_back(id);
+        constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
+        size_t k = 0;
+        size_t chemistry = 0;
+        auto lookUp = [&]() {
+            if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
+            if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
+            if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
+            const Sim* found = registry.FindSimByName(names[k], hashes[k]);
+            ++k;
+            return found ? found->id : -1;
+        };
+        for (size_t i = first; i < last; ++i) {
+            const ParkedSim& entry = parked.sims[i];
+            Sim* sim = entry.sim;
+            sim->friendIds.reserve(sim->friendIds.size() + entry.friendCount);
+            for (uint32_t j = 0; j < entry.friendCount; ++j) {
+                int32_t id = lookUp();
+                if (id != -1) sim->friendIds.push_back(id);
+            }
+            for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
+                int32_t id = lookUp();
+                const int32_t type = types[chemistry++];
+                if (id != -1) sim->chemistry.Append(id, type);
+            }
+            if (entry.hasPartner) sim->partnerId = lookUp();
+            ResolveParent(registry, sim->mom, sim->momLinkPending);
+            ResolveParent(registry, sim->dad, sim->dadLinkPending);
         }
-        for (uint32_t j = 0; j < entry.chemistryCount; ++j) {
-            int32_t id = lookUp();
-            const int32_t type = types[chemistry++];
-            if (id != -1) sim->chemistry.Append(id, type);
-        }
-        if (entry.hasPartner) sim->partnerId = lookUp();
-        ResolveParent(registry, sim->mom, sim->momLinkPending);
-        ResolveParent(registry, sim->dad, sim->dadLinkPending);
+        first = last;
     }
 }
 
 }  // namespace
 
-bool NeighborhoodFile::Read(const std::string& name) {
+bool NeighborhoodFile::Read(const std::string& name, size_t chunkSize) {
     if (!registry_) return false;
-    return ReadGroups(GroupFile::LoadGroups(ResolvePath(name)));
+    return ReadFile(ResolvePath(name), chunkSize);
+}
+
+bool NeighborhoodFile::ReadFile(const std::string& path, size_t chunkSize) {
+    if (!registry_) return false;
+    return ReadGroups([&](const GroupSink& sink) { return StreamGroupFile(path, sink, chunkSize); });
 }
 
 bool NeighborhoodFile::ReadFromText(std::string contents) {
     if (!registry_) return false;
-    return ReadGroups(GroupFile::ParseGroups(std::move(contents)));
+    return ReadGroups([&](const GroupSink& sink) {
+        GroupParser parser(sink);
+        parser.Adopt(std::move(contents));
+        parser.Finish();
+        return true;
+    });
 }
 
-bool NeighborhoodFile::ReadGroups(GroupFile groups) {
-    if (!registry_ || groups.Empty()) return false;
+bool NeighborhoodFile::ReadGroups(const std::function<bool(const GroupSink&)>& feed) {
+    if (!registry_) return false;
     SilentPrompter silent;
     Prompter& prompter = prompter_ ? *prompter_ : silent;
 
-    size_t first = 0;
-    fileCareerVersion_ = "0.0";
-    if (groups.At(0).Name() == "settings") {
-        std::string_view version;
-        if (groups.At(0).FindValue("CareerVers", version)) fileCareerVersion_ = std::string(version);
-        groups.At(0).ReleaseIndex();
-        first = 1;
-    }
-    careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
+    // What a failed read puts back.
+    const std::string oldFileVersion = fileCareerVersion_;
+    const bool oldCareerUpdate = careerUpdate_;
+    const bool oldModified = registry_->modified;
+    IdCounters* counters = registry_->Counters();
+    const IdCounters oldCounters = counters ? *counters : IdCounters();
 
+    // The first group decides about the career version (it is the settings
+    // group in files this program writes); family groups are read as they
+    // arrive.
     ParkedNames parked;
-    {
-        GroupReader reader(*registry_, careerInfo_, prompter, careerUpdate_, parked);
-        for (size_t i = first; i < groups.Size(); ++i) reader.ReadFamily(groups.At(i));
+    std::vector<Family*> added;
+    std::optional<GroupReader> reader;
+    auto sink = [&](const Group& group) {
+        if (!reader) {
+            const bool settings = group.Name() == "settings";
+            fileCareerVersion_ = "0.0";
+            std::string_view version;
+            if (settings && group.FindValue("CareerVers", version)) fileCareerVersion_ = std::string(version);
+            careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
+            reader.emplace(*registry_, careerInfo_, prompter, careerUpdate_, parked, added);
+            if (settings) return;
+        }
+        reader->ReadFamily(group);
+    };
+    const bool complete = feed(sink);
+    const bool sawGroups = reader.has_value();
+    reader.reset();
+
+    if (!complete) {
+        // A read that fails part way changes nothing: the families and Sims
+        // it added go again (nothing refers to them yet, the names are still
+        // parked), and so do the ids they took.
+        for (auto it = added.rbegin(); it != added.rend(); ++it) registry_->RemoveFamilyWithMembers(*it);
+        if (counters) *counters = oldCounters;
+        registry_->modified = oldModified;
+        fileCareerVersion_ = oldFileVersion;
+        careerUpdate_ = oldCareerUpdate;
+        return false;
     }
-    // Nothing refers into the file's text any more: it goes before the names
-    // are resolved, which is when the neighborhood takes the most memory.
-    groups = GroupFile();
+    if (!sawGroups) return false;
     ResolveNames(*registry_, parked);
     registry_->RecountAllFamilies();
     return true;

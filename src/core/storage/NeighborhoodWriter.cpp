@@ -1,5 +1,8 @@
-// Writing the neighborhood file. The whole file is built in one string and
-// written once, through a temporary file and a rename.
+// Writing the neighborhood file. The text is built in a buffer of about a
+// megabyte that is handed to the file whenever it fills and then reused, so
+// saving touches little fresh memory however large the neighborhood; the
+// file goes through a temporary file and a rename. The same code builds the
+// whole text in memory when no file is given.
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -37,14 +40,34 @@ std::string_view Storable(std::string_view text, std::string& scratch) {
 
 class Writer {
 public:
-    Writer(const SimRegistry& registry, Prompter& prompter, std::string& out)
-        : registry_(registry), prompter_(prompter), out_(out) {}
+    // The buffer is handed to the file once it holds this much.
+    static constexpr size_t kFlushAt = size_t{1} << 20;
 
+    // Without a file the whole text stays in the buffer (see TakeText).
+    Writer(const SimRegistry& registry, Prompter& prompter, AtomicFileWriter* file)
+        : registry_(registry), prompter_(prompter), file_(file) {
+        if (file_) out_.reserve(kFlushAt + kFlushAt / 8);
+    }
+
+    // Family names to store, and the stored full name of every Sim; the
+    // first tells the user about families saved under another name.
+    void Prepare() {
+        ChooseFamilyNames();
+        BuildNameTable();
+    }
+    void WriteAll(std::string_view careerVersion);
+    // Hands the rest of the buffer to the file; false when any write failed.
+    bool Flush();
+    std::string TakeText() { return std::move(out_); }
+
+private:
     void ChooseFamilyNames();
     void BuildNameTable();
     void WriteFamily(const Family& family);
+    void FlushIfFull() {
+        if (file_ && out_.size() >= kFlushAt) Flush();
+    }
 
-private:
     std::string_view FamilyName(const Family* family) const {
         auto it = substitutes_.find(family);
         return it == substitutes_.end() ? std::string_view(family->name) : std::string_view(it->second);
@@ -106,7 +129,9 @@ private:
 
     const SimRegistry& registry_;
     Prompter& prompter_;
-    std::string& out_;
+    AtomicFileWriter* file_;
+    bool failed_ = false;
+    std::string out_;
     KeyBuffer keys_;
     std::unordered_map<const Family*, std::string> substitutes_;
     struct NameRef {
@@ -130,14 +155,6 @@ void Writer::BuildNameTable() {
         AppendFullName(names_, *sim);
         nameOf_[id] = {start, names_.size() - start};
     }
-    // Room for the whole file at once: growing a string of tens of megabytes
-    // copies it and touches twice the memory. Capacity that stays unused
-    // costs no memory, so the guess errs on the large side.
-    size_t references = 0;
-    for (const Sim* sim : registry_.allSims) references += sim->friendIds.size() + sim->chemistry.Count() + 3;
-    const size_t sims = registry_.allSims.Count();
-    const size_t averageName = sims ? names_.size() / sims + 1 : 16;
-    out_.reserve(out_.size() + sims * 400 + references * (averageName + 16) + 4096);
 }
 
 // Families whose names cannot be stored are saved under a substitute name
@@ -215,6 +232,8 @@ void Writer::WriteMember(const Sim& sim, int32_t m) {
     // The member's block ends with a line holding a single CR (CR CR LF on
     // disk); readers find no key in it.
     out_ += "\r\r\n";
+    // Checked per member, so that one huge family is not built whole either.
+    FlushIfFull();
 }
 
 void Writer::WriteFamily(const Family& family) {
@@ -230,6 +249,25 @@ void Writer::WriteFamily(const Family& family) {
         if (sim->firstName.empty()) continue;
         WriteMember(*sim, m++);
     }
+    FlushIfFull();
+}
+
+void Writer::WriteAll(std::string_view careerVersion) {
+    out_ += "[settings]\r\nCareerVers=";
+    std::string scratch;
+    out_ += Storable(careerVersion, scratch);
+    out_ += "\r\n";
+    for (const Family* family : registry_.families) {
+        if (failed_) break;
+        WriteFamily(*family);
+    }
+}
+
+bool Writer::Flush() {
+    // After a failed write the rest is dropped: the file is abandoned anyway.
+    if (!failed_ && !out_.empty()) failed_ = !file_->Write(out_);
+    out_.clear();
+    return !failed_;
 }
 
 }  // namespace
@@ -237,23 +275,28 @@ void Writer::WriteFamily(const Family& family) {
 std::string NeighborhoodFile::WriteToText() {
     if (!registry_ || registry_->IsEmpty()) return std::string();
     SilentPrompter silent;
-    std::string out;
-    out += "[settings]\r\nCareerVers=";
-    std::string scratch;
-    out += Storable(careerVersion_, scratch);
-    out += "\r\n";
-    Writer writer(*registry_, prompter_ ? *prompter_ : silent, out);
-    writer.ChooseFamilyNames();
-    writer.BuildNameTable();
-    for (const Family* family : registry_->families) writer.WriteFamily(*family);
-    return out;
+    Writer writer(*registry_, prompter_ ? *prompter_ : silent, nullptr);
+    writer.Prepare();
+    writer.WriteAll(careerVersion_);
+    return writer.TakeText();
 }
 
-bool NeighborhoodFile::Write(const std::string& name) {
+bool NeighborhoodFile::Write(const std::string& name) { return WriteFile(ResolvePath(name)); }
+
+bool NeighborhoodFile::WriteFile(const std::string& path) {
     lastError_.clear();
     if (!registry_ || registry_->IsEmpty()) {
         lastError_ = tr("There are no families to save.");
         return false;
     }
-    return WriteFileAtomically(ResolvePath(name), WriteToText(), &lastError_);
+    SilentPrompter silent;
+    AtomicFileWriter file;
+    Writer writer(*registry_, prompter_ ? *prompter_ : silent, &file);
+    writer.Prepare();
+    if (file.Open(path)) {
+        writer.WriteAll(careerVersion_);
+        if (writer.Flush() && file.Commit()) return true;
+    }
+    lastError_ = file.Error();
+    return false;
 }

@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "base/FileIO.h"
 #include "storage/GroupFile.h"
+#include "storage/GroupParser.h"
 
 namespace {
 
@@ -134,6 +136,74 @@ TEST(GroupFileTest, IndexIsBuiltOncePerGroupAndSurvivesMoves) {
     GroupFile moved = std::move(file);
     for (int i = 0; i < 5000; i += 499) EXPECT_EQ(moved.At(0).FindNumber("K" + std::to_string(i), -1), i * 3);
     EXPECT_EQ(moved.At(0).LineCount(), 5000u);
+}
+
+// ---- reading in pieces -------------------------------------------------------
+
+// Every group as "name|body;", so that two parses compare as one text.
+std::string Describe(const Group& g) { return std::string(g.Name()) + "|" + std::string(g.Body()) + ";"; }
+
+std::string WholeParse(const std::string& text) {
+    std::string out;
+    for (const Group& g : GroupFile::ParseGroups(text)) out += Describe(g);
+    return out;
+}
+
+std::string PiecewiseParse(const std::string& text, const std::vector<size_t>& cuts, size_t chunkSize) {
+    std::string out;
+    GroupParser parser([&](const Group& g) { out += Describe(g); }, chunkSize);
+    size_t from = 0;
+    for (size_t cut : cuts) {
+        parser.Feed(std::string_view(text).substr(from, cut - from));
+        from = cut;
+    }
+    parser.Feed(std::string_view(text).substr(from));
+    parser.Finish();
+    return out;
+}
+
+// Texts with everything a piece may end in the middle of: CR LF pairs (and
+// CRs that are not part of one), headers and their ']', empty lines, a line
+// before the first header, a last line without a line feed, a header
+// without ']', an empty name.
+const char* const kTrickyTexts[] = {
+    "lead\r\n[settings]\r\nCareerVers=1.0\r\n[Lee] tail\r\nK=1\r\r\n\r\r\n[Kim]\r\n[x]y]\nL=2\rM=3\r\n[]\n",
+    "\n\r\n[a]\r\n[b\r\nK=1\r\n[c]\r",
+    "[a]\nK=1\n[b]",
+    "[]",
+    "\r\r\r\n\n[[]]]\r\nend",
+};
+
+TEST(GroupParserTest, EveryCutPositionReadsAsTheWholeText) {
+    for (const char* textPtr : kTrickyTexts) {
+        const std::string text = textPtr;
+        const std::string whole = WholeParse(text);
+        SCOPED_TRACE(testing::PrintToString(text));
+        EXPECT_EQ(PiecewiseParse(text, {}, kGroupChunkSize), whole);
+        for (size_t cut = 0; cut <= text.size(); ++cut)
+            EXPECT_EQ(PiecewiseParse(text, {cut}, kGroupChunkSize), whole) << "cut at " << cut;
+        for (size_t a = 0; a <= text.size(); ++a)
+            for (size_t b = a; b <= text.size(); ++b)
+                ASSERT_EQ(PiecewiseParse(text, {a, b}, 4), whole) << "cuts at " << a << " and " << b;
+        // one byte at a time through a buffer of one byte, which must grow
+        std::vector<size_t> every;
+        for (size_t i = 1; i < text.size(); ++i) every.push_back(i);
+        EXPECT_EQ(PiecewiseParse(text, every, 1), whole);
+    }
+}
+
+TEST(GroupParserTest, GroupsLargerThanTheBufferAndLongLinesReadWhole) {
+    // a group and one line far larger than the buffer, each cut in many places
+    std::string text = "[small]\r\nA=1\r\n[big]\r\n";
+    for (int i = 0; i < 2000; ++i) text += "K" + std::to_string(i) + "=" + std::string(size_t(i % 7), 'v') + "\r\n";
+    text += "Long=" + std::string(50000, 'x') + "[not]\r\n[after]\r\nB=2";
+    const std::string whole = WholeParse(text);
+    ASSERT_EQ(GroupFile::ParseGroups(text).Size(), 3u);
+    for (size_t step : {size_t{1}, size_t{7}, size_t{4096}}) {
+        std::vector<size_t> cuts;
+        for (size_t at = step; at < text.size(); at += step) cuts.push_back(at);
+        EXPECT_EQ(PiecewiseParse(text, cuts, 16), whole) << "pieces of " << step;
+    }
 }
 
 class GroupFileDiskTest : public testing::Test {
