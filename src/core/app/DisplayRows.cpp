@@ -6,6 +6,7 @@
 #include "app/SimOrder.h"
 #include "base/Translate.h"
 #include "model/Sim.h"
+#include "model/Family.h"
 #include "model/SimRegistry.h"
 #include "model/Vocabulary.h"
 
@@ -30,6 +31,29 @@ void ColourRow(DisplayRow& row, bool available, bool male, const ProgramSettings
     row.textColor = settings.lcColor;
     row.backgroundColor = settings.lcBgColor;
     if (settings.highlight == 2) row.textColor = male ? kMaleTextColor : kFemaleTextColor;
+}
+
+void PrefetchSim(const SimRegistry& registry, int32_t id) {
+#if defined(__GNUC__)
+    if (const Sim* sim = registry.FindSim(id)) {
+        __builtin_prefetch(&sim->family);
+        __builtin_prefetch(&sim->career);
+    }
+#else
+    (void)registry, (void)id;
+#endif
+}
+
+void PrefetchFamilyName(const SimRegistry& registry, int32_t id) {
+#if defined(__GNUC__)
+    const Sim* sim = registry.FindSim(id);
+    if (sim && sim->family) {
+        __builtin_prefetch(&sim->family->name);
+        __builtin_prefetch(sim->family->name.data());
+    }
+#else
+    (void)registry, (void)id;
+#endif
 }
 
 }  // namespace
@@ -58,7 +82,15 @@ std::vector<DisplayRow> BuildDisplayRows(const DisplayRequest& request,
     rows.reserve(request.ids.size());
     std::vector<SimOrderKey> keys;
     keys.reserve(request.ids.size());
-    for (int32_t id : request.ids) {
+    // Each row reads a Sim, then its family and the family's name, which lie
+    // anywhere in a large neighborhood: ask for the Sims some rows ahead and
+    // for their families' names a few rows ahead, so the reads overlap.
+    constexpr size_t kSimAhead = 8, kFamilyAhead = 4;
+    const std::vector<int32_t>& ids = request.ids;
+    for (size_t k = 0; k < ids.size(); ++k) {
+        if (k + kSimAhead < ids.size()) PrefetchSim(registry, ids[k + kSimAhead]);
+        if (k + kFamilyAhead < ids.size()) PrefetchFamilyName(registry, ids[k + kFamilyAhead]);
+        const int32_t id = ids[k];
         if (id < 0) continue;
         const Sim* sim = registry.FindSim(id);
         if (!sim) continue;
