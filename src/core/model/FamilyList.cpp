@@ -98,10 +98,28 @@ void FamilyList::SortByName() {
         }
         keys.push_back({lead, pos});
     }
-    std::stable_sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
-        if (a.lead != b.lead) return a.lead < b.lead;
-        return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
-    });
+    // The leading bytes are ordered by a radix sort, a pass per byte, so that
+    // sorting stays linear in the number of families; only families whose
+    // first eight bytes agree are then compared in full.
+    std::vector<Key> spare(keys.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        size_t counts[257] = {};
+        for (const Key& key : keys) ++counts[((key.lead >> shift) & 0xFF) + 1];
+        if (counts[((keys.empty() ? 0 : keys[0].lead >> shift) & 0xFF) + 1] == keys.size()) continue;  // one byte value
+        for (size_t b = 1; b < 257; ++b) counts[b] += counts[b - 1];
+        for (const Key& key : keys) spare[counts[(key.lead >> shift) & 0xFF]++] = key;
+        keys.swap(spare);
+    }
+    for (size_t run = 0; run < keys.size();) {
+        size_t end = run + 1;
+        while (end < keys.size() && keys[end].lead == keys[run].lead) ++end;
+        if (end - run > 1)
+            std::stable_sort(keys.begin() + std::ptrdiff_t(run), keys.begin() + std::ptrdiff_t(end),
+                             [this](const Key& a, const Key& b) {
+                                 return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
+                             });
+        run = end;
+    }
     std::vector<std::unique_ptr<Family>> sorted;
     sorted.reserve(keys.size());
     for (const Key& key : keys) sorted.push_back(std::move(items_[key.pos]));
