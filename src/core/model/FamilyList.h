@@ -1,11 +1,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/GapIterator.h"
 #include "model/PositionIndex.h"
 
 class Family;
@@ -41,38 +41,10 @@ public:
     /// Sorts by name without regard to case (stable).
     void SortByName();
 
-    /// Walks the families in order, skipping gaps; see MyList::const_iterator.
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = Family*;
-        using difference_type = std::ptrdiff_t;
-        using pointer = Family* const*;
-        using reference = Family*;
-        const_iterator(const std::vector<std::unique_ptr<Family>>* items, size_t pos) : items_(items), pos_(pos) {
-            Skip();
-        }
-        Family* operator*() const { return (*items_)[pos_].get(); }
-        const_iterator& operator++() {
-            ++pos_;
-            Skip();
-            return *this;
-        }
-        bool operator==(const const_iterator& o) const {
-            const bool atEnd = pos_ >= items_->size();
-            return atEnd == (o.pos_ >= o.items_->size()) && (atEnd || pos_ == o.pos_);
-        }
-        bool operator!=(const const_iterator& o) const { return !(*this == o); }
-
-    private:
-        void Skip() {
-            while (pos_ < items_->size() && !(*items_)[pos_]) ++pos_;
-        }
-        const std::vector<std::unique_ptr<Family>>* items_;
-        size_t pos_;
-    };
+    /// Walks the families in order, skipping gaps; families appended meanwhile are reached.
+    using const_iterator = GapIterator<std::unique_ptr<Family>, Family*>;
     const_iterator begin() const { return const_iterator(&items_, head_); }
-    const_iterator end() const { return const_iterator(&items_, ~size_t{0}); }
+    const_iterator end() const { return const_iterator(&items_, const_iterator::kEnd); }
 
 private:
     void CloseGaps();

@@ -1,10 +1,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "model/GapIterator.h"
 #include "model/PositionIndex.h"
 
 class Sim;
@@ -62,39 +62,10 @@ public:
 #endif
     }
 
-    /// Walks the Sims in order, skipping gaps. It holds a position, not an
-    /// address, so Sims appended meanwhile do not invalidate it.
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = Sim*;
-        using difference_type = std::ptrdiff_t;
-        using pointer = Sim* const*;
-        using reference = Sim*;
-        const_iterator(const std::vector<Sim*>* items, size_t pos) : items_(items), pos_(pos) { Skip(); }
-        Sim* operator*() const { return (*items_)[pos_]; }
-        const_iterator& operator++() {
-            ++pos_;
-            Skip();
-            return *this;
-        }
-        // The end is a position past any: whether a walk has reached it is
-        // decided by the length at the time, so a walk reaches appended Sims.
-        bool operator==(const const_iterator& o) const {
-            const bool atEnd = pos_ >= items_->size();
-            return atEnd == (o.pos_ >= o.items_->size()) && (atEnd || pos_ == o.pos_);
-        }
-        bool operator!=(const const_iterator& o) const { return !(*this == o); }
-
-    private:
-        void Skip() {
-            while (pos_ < items_->size() && !(*items_)[pos_]) ++pos_;
-        }
-        const std::vector<Sim*>* items_;
-        size_t pos_;
-    };
+    /// Walks the Sims in order, skipping gaps; Sims appended meanwhile are reached.
+    using const_iterator = GapIterator<Sim*, Sim*>;
     const_iterator begin() const { return const_iterator(&items_, head_); }
-    const_iterator end() const { return const_iterator(&items_, kNone); }
+    const_iterator end() const { return const_iterator(&items_, const_iterator::kEnd); }
 
 private:
     static constexpr size_t kNone = PositionIndex::kNone;
