@@ -8,6 +8,7 @@
 
 #include "model/Family.h"
 #include "model/PositionIndex.h"
+#include "model/RadixSort.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 
@@ -124,26 +125,34 @@ void RecountEveryFamily(SimRegistry& registry) {
     if (registry.families.IsEmpty()) return;
     TableMembership membership(registry);
     membership.Build();
-    std::vector<Family*> families(registry.families.begin(), registry.families.end());
-    // Once sorted by name, the families (and with them their members) lie
-    // anywhere in memory. Each recount reads the family, its member array,
-    // the members and their friend arrays, one after the other: ask for each
-    // of them a few families ahead, in that order, so the reads overlap.
-    const size_t count = families.size();
+    // Each family's recount stands on its own, so the families are visited in
+    // the order they lie in memory rather than in list order: once sorted by
+    // name, list order jumps all over memory, while families, their member
+    // arrays and their members' friend arrays were allocated side by side as
+    // they were read.
+    struct Visit {
+        Family* family;
+        size_t position;  // in the family list
+    };
+    std::vector<Visit> visits;
+    visits.reserve(registry.families.Count());
+    for (Family* family : registry.families) visits.push_back({family, visits.size()});
+    RadixSortByKey(visits, [](const Visit& visit) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(visit.family)); });
+    const size_t count = visits.size();
     for (size_t j = 0; j < count; ++j) {
 #if defined(__GNUC__)
         if (j + 12 < count) {
-            __builtin_prefetch(&families[j + 12]->members);
-            __builtin_prefetch(&families[j + 12]->friendIds);
+            __builtin_prefetch(&visits[j + 12].family->members);
+            __builtin_prefetch(&visits[j + 12].family->friendIds);
         }
-        if (j + 8 < count) families[j + 8]->members.PrefetchItems();
+        if (j + 8 < count) visits[j + 8].family->members.PrefetchItems();
         if (j + 4 < count)
-            for (const Sim* member : families[j + 4]->members) __builtin_prefetch(&member->friendIds);
+            for (const Sim* member : visits[j + 4].family->members) __builtin_prefetch(&member->friendIds);
         if (j + 2 < count)
-            for (const Sim* member : families[j + 2]->members)
+            for (const Sim* member : visits[j + 2].family->members)
                 if (!member->friendIds.empty()) __builtin_prefetch(member->friendIds.data());
 #endif
-        membership.SetCurrent(j);
-        families[j]->RecountFriends(membership);
+        membership.SetCurrent(visits[j].position);
+        visits[j].family->RecountFriends(membership);
     }
 }

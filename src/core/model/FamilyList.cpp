@@ -6,6 +6,7 @@
 
 #include "base/Text.h"
 #include "model/Family.h"
+#include "model/RadixSort.h"
 
 FamilyList::~FamilyList() { Clear(); }
 
@@ -101,15 +102,7 @@ void FamilyList::SortByName() {
     // The leading bytes are ordered by a radix sort, a pass per byte, so that
     // sorting stays linear in the number of families; only families whose
     // first eight bytes agree are then compared in full.
-    std::vector<Key> spare(keys.size());
-    for (int shift = 0; shift < 64; shift += 8) {
-        size_t counts[257] = {};
-        for (const Key& key : keys) ++counts[((key.lead >> shift) & 0xFF) + 1];
-        if (counts[((keys.empty() ? 0 : keys[0].lead >> shift) & 0xFF) + 1] == keys.size()) continue;  // one byte value
-        for (size_t b = 1; b < 257; ++b) counts[b] += counts[b - 1];
-        for (const Key& key : keys) spare[counts[(key.lead >> shift) & 0xFF]++] = key;
-        keys.swap(spare);
-    }
+    RadixSortByKey(keys, [](const Key& key) { return key.lead; });
     for (size_t run = 0; run < keys.size();) {
         size_t end = run + 1;
         while (end < keys.size() && keys[end].lead == keys[run].lead) ++end;
