@@ -106,11 +106,20 @@ void FamilyList::SortByName() {
     for (size_t run = 0; run < keys.size();) {
         size_t end = run + 1;
         while (end < keys.size() && keys[end].lead == keys[run].lead) ++end;
-        if (end - run > 1)
-            std::stable_sort(keys.begin() + std::ptrdiff_t(run), keys.begin() + std::ptrdiff_t(end),
-                             [this](const Key& a, const Key& b) {
-                                 return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
-                             });
+        auto less = [this](const Key& a, const Key& b) {
+            return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
+        };
+        if (end - run > 16) {
+            std::stable_sort(keys.begin() + std::ptrdiff_t(run), keys.begin() + std::ptrdiff_t(end), less);
+        } else {
+            // Short runs (the usual case) by insertion, which needs no buffer.
+            for (size_t i = run + 1; i < end; ++i) {
+                const Key key = keys[i];
+                size_t j = i;
+                for (; j > run && less(key, keys[j - 1]); --j) keys[j] = keys[j - 1];
+                keys[j] = key;
+            }
+        }
         run = end;
     }
     std::vector<std::unique_ptr<Family>> sorted;
