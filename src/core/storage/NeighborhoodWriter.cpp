@@ -134,10 +134,32 @@ private:
     std::string out_;
     KeyBuffer keys_;
     std::unordered_map<const Family*, std::string> substitutes_;
+    // 8 bytes an entry, so that the table of a large neighborhood stays in
+    // the cache as long as it can: the file names most Sims many times.
     struct NameRef {
-        size_t offset;
-        size_t length;  // 0: no entry (a stored full name holds at least the blank)
+        uint32_t offset;
+        uint32_t length;  // 0: no entry (a stored full name holds at least the blank)
     };
+    // The look-ups of a member's friends go all over the table and the
+    // names: ask for the table entries one member ahead, and for the names
+    // just before the member is written.
+    void PrefetchNameRefs(const Sim& sim) const {
+#if defined(__GNUC__)
+        for (int32_t id : sim.friendIds)
+            if (id >= 0 && static_cast<size_t>(id) < nameOf_.size()) __builtin_prefetch(&nameOf_[static_cast<size_t>(id)]);
+#else
+        (void)sim;
+#endif
+    }
+    void PrefetchNames(const Sim& sim) const {
+#if defined(__GNUC__)
+        for (int32_t id : sim.friendIds)
+            if (id >= 0 && static_cast<size_t>(id) < nameOf_.size() && nameOf_[static_cast<size_t>(id)].length)
+                __builtin_prefetch(names_.data() + nameOf_[static_cast<size_t>(id)].offset);
+#else
+        (void)sim;
+#endif
+    }
     std::vector<NameRef> nameOf_;
     std::string names_;
     std::string other_;
@@ -153,7 +175,12 @@ void Writer::BuildNameTable() {
         if (id >= nameOf_.size()) nameOf_.resize(std::max(id + 1, nameOf_.size() * 3 / 2), NameRef{0, 0});
         const size_t start = names_.size();
         AppendFullName(names_, *sim);
-        nameOf_[id] = {start, names_.size() - start};
+        // Names past 4 GB in all (never in practice) are looked up one by one.
+        if (names_.size() > UINT32_MAX) {
+            names_.resize(start);
+            break;
+        }
+        nameOf_[id] = {static_cast<uint32_t>(start), static_cast<uint32_t>(names_.size() - start)};
     }
 }
 
@@ -245,8 +272,13 @@ void Writer::WriteFamily(const Family& family) {
     // Members without a first name cannot be named in the file; they are
     // left out and take no number.
     int32_t m = 0;
+    auto ahead = family.members.begin();
+    const auto end = family.members.end();
+    if (ahead != end) PrefetchNameRefs(**ahead), ++ahead;
     for (const Sim* sim : family.members) {
+        if (ahead != end) PrefetchNameRefs(**ahead), ++ahead;
         if (sim->firstName.empty()) continue;
+        PrefetchNames(*sim);
         WriteMember(*sim, m++);
     }
     FlushIfFull();
