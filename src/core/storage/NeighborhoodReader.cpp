@@ -22,6 +22,7 @@
 #include "storage/GroupParser.h"
 #include "storage/NeighborhoodFile.h"
 #include "storage/NeighborhoodKeys.h"
+#include "storage/ReadNameTable.h"
 
 namespace {
 
@@ -102,15 +103,17 @@ private:
 class GroupReader {
 public:
     // The families this reader adds are listed in `added`, so that a read
-    // that fails later can take them out again.
+    // that fails later can take them out again; the Sims it registers go
+    // into `names` unless that is null.
     GroupReader(SimRegistry& registry, const NestrelCareerInfo* careers, Prompter& prompter, bool renumber,
-                ParkedNames& parked, std::vector<Family*>& added)
+                ParkedNames& parked, std::vector<Family*>& added, ReadNameTable* names)
         : registry_(registry),
           careers_(careers),
           prompter_(prompter),
           renumber_(renumber),
           parked_(parked),
-          added_(added) {}
+          added_(added),
+          names_(names) {}
 
     void ReadFamily(const Group& group);
 
@@ -156,6 +159,7 @@ private:
     bool renumber_;
     ParkedNames& parked_;
     std::vector<Family*>& added_;
+    ReadNameTable* names_;
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
@@ -243,25 +247,22 @@ void GroupReader::ReadMember(Family& family, int32_t m, bool& lostPartner) {
     // registry: every lookup by that full name would find the first anyway.
     const bool hasPartner = !partnerName.empty();
     if (hasPartner) parked_.Add(partnerName);
-    if (Sim* added = registry_.AddSim(std::move(sim), false, &family))
+    if (Sim* added = registry_.AddSim(std::move(sim), false, &family)) {
         parked_.sims.push_back({added, friends, chemistry, hasPartner});
-    else
+        if (names_) names_->Add(added->firstName, family.name, added->id);
+    } else
         parked_.Restore(parkedMark);
 }
 
-void ResolveParent(const SimRegistry& registry, ParentRef& parent, bool& pending) {
-    if (pending && !parent.name.empty()) {
-        int32_t id = registry.FindSimIdByName(parent.name);
-        parent.simId = id;
-        parent.isSim = id != -1;
-    }
-    pending = false;
-}
+// Whether a parent link read from the file still waits for its name to be
+// looked up.
+bool ParentPending(const ParentRef& parent, bool pending) { return pending && !parent.name.empty(); }
 
 // Turns the names parked for the Sims read from one file into ids. Lookups
 // search every registered Sim, so an imported Sim can refer to one loaded
-// earlier.
-void ResolveNames(SimRegistry& registry, ParkedNames& parked) {
+// earlier; when the read's own Sims are all there is, `table` (if not null)
+// answers instead of the registry, without reaching the Sims.
+void ResolveNames(SimRegistry& registry, ParkedNames& parked, const ReadNameTable* table) {
     // A batch of Sims at a time: every name of the batch with its hash first,
     // chemistry entries without their type; then the lookups, each starting
     // to fetch what the lookups a little further on will read, so that the
@@ -297,20 +298,40 @@ void ResolveNames(SimRegistry& registry, ParkedNames& parked) {
                 types.push_back(AtoiLike(type));
             }
             if (entry.hasPartner) names.push_back(cursor.Next());
+            const Sim& sim = *entry.sim;
+            if (ParentPending(sim.mom, sim.momLinkPending)) names.push_back(sim.mom.name);
+            if (ParentPending(sim.dad, sim.dadLinkPending)) names.push_back(sim.dad.name);
         }
         hashes.resize(names.size());
         for (size_t k = 0; k < names.size(); ++k) hashes[k] = SimRegistry::FullNameHash(names[k]);
 
-        constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
         size_t k = 0;
         size_t chemistry = 0;
         auto lookUp = [&]() {
-            if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
-            if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
-            if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
-            const Sim* found = registry.FindSimByName(names[k], hashes[k]);
+            int32_t id = -1;
+            if (table) {
+                constexpr size_t kSlotAhead = 16, kNameAhead = 8;
+                if (k + kSlotAhead < names.size()) table->PrefetchSlot(hashes[k + kSlotAhead]);
+                if (k + kNameAhead < names.size()) table->PrefetchName(hashes[k + kNameAhead]);
+                id = table->Find(names[k], hashes[k]);
+            } else {
+                constexpr size_t kSlotAhead = 24, kSimAhead = 12, kFamilyAhead = 4;
+                if (k + kSlotAhead < names.size()) registry.PrefetchNameSlot(hashes[k + kSlotAhead]);
+                if (k + kSimAhead < names.size()) registry.PrefetchNamedSim(hashes[k + kSimAhead]);
+                if (k + kFamilyAhead < names.size()) registry.PrefetchNamedFamily(hashes[k + kFamilyAhead]);
+                const Sim* found = registry.FindSimByName(names[k], hashes[k]);
+                if (found) id = found->id;
+            }
             ++k;
-            return found ? found->id : -1;
+            return id;
+        };
+        auto resolveParent = [&](ParentRef& parent, bool& pending) {
+            if (ParentPending(parent, pending)) {
+                const int32_t id = lookUp();
+                parent.simId = id;
+                parent.isSim = id != -1;
+            }
+            pending = false;
         };
         for (size_t i = first; i < last; ++i) {
             const ParkedSim& entry = parked.sims[i];
@@ -326,8 +347,8 @@ void ResolveNames(SimRegistry& registry, ParkedNames& parked) {
                 if (id != -1) sim->chemistry.Append(id, type);
             }
             if (entry.hasPartner) sim->partnerId = lookUp();
-            ResolveParent(registry, sim->mom, sim->momLinkPending);
-            ResolveParent(registry, sim->dad, sim->dadLinkPending);
+            resolveParent(sim->mom, sim->momLinkPending);
+            resolveParent(sim->dad, sim->dadLinkPending);
         }
         first = last;
     }
@@ -372,6 +393,10 @@ bool NeighborhoodFile::ReadGroups(const std::function<bool(const GroupSink&)>& f
     // arrive.
     ParkedNames parked;
     std::vector<Family*> added;
+    // The read's own name table serves only a registry that starts empty:
+    // otherwise a Sim registered earlier may own a name first.
+    std::optional<ReadNameTable> names;
+    if (registry_->allSims.IsEmpty()) names.emplace();
     std::optional<GroupReader> reader;
     auto sink = [&](const Group& group) {
         if (!reader) {
@@ -380,7 +405,7 @@ bool NeighborhoodFile::ReadGroups(const std::function<bool(const GroupSink&)>& f
             std::string_view version;
             if (settings && group.FindValue("CareerVers", version)) fileCareerVersion_ = std::string(version);
             careerUpdate_ = CheckCareerVersion(fileCareerVersion_, careerVersion_, prompter);
-            reader.emplace(*registry_, careerInfo_, prompter, careerUpdate_, parked, added);
+            reader.emplace(*registry_, careerInfo_, prompter, careerUpdate_, parked, added, names ? &*names : nullptr);
             if (settings) return;
         }
         reader->ReadFamily(group);
@@ -401,7 +426,8 @@ bool NeighborhoodFile::ReadGroups(const std::function<bool(const GroupSink&)>& f
         return false;
     }
     if (!sawGroups) return false;
-    ResolveNames(*registry_, parked);
+    if (names) names->Seal();
+    ResolveNames(*registry_, parked, names && names->Usable() ? &*names : nullptr);
     registry_->RecountAllFamilies();
     return true;
 }

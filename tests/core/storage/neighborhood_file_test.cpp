@@ -294,6 +294,60 @@ TEST(NeighborhoodReadTest, ImportLinksToSimsLoadedBefore) {
     EXPECT_NE(ann->id, bo->id);
 }
 
+// Every Sim of the file with its references, each given as the position of
+// the Sim it resolved to among the file's Sims (so that Sims sharing a full
+// name are told apart), "-" when it resolved to nobody. Sims of the family
+// "Outsider" are not the file's.
+std::string ResolvedReferences(Hood& h) {
+    std::vector<const Sim*> sims;
+    for (const Sim* sim : h.registry.allSims)
+        if (sim->family->name != "Outsider") sims.push_back(sim);
+    auto at = [&](int32_t id) {
+        const Sim* target = h.registry.FindSim(id);
+        for (size_t i = 0; i < sims.size(); ++i)
+            if (sims[i] == target) return std::to_string(i);
+        return std::string(target ? "outside" : "-");
+    };
+    std::string out;
+    for (const Sim* sim : sims) {
+        out += sim->FullName() + ": partner " + at(sim->partnerId) + ", mom " +
+               (sim->mom.isSim ? at(sim->mom.simId) : "'" + sim->mom.name + "'") + ", dad " +
+               (sim->dad.isSim ? at(sim->dad.simId) : "'" + sim->dad.name + "'") + ", friends";
+        for (int32_t id : sim->friendIds) out += " " + at(id);
+        out += ", chemistry";
+        for (size_t i = 0; i < sim->chemistry.Count(); ++i)
+            out += " " + at(sim->chemistry.At(i)->simId) + "/" + std::to_string(sim->chemistry.At(i)->type);
+        out += "\n";
+    }
+    return out;
+}
+
+TEST(NeighborhoodReadTest, NamesResolveAlikeIntoAnEmptyOrAnInhabitedNeighborhood) {
+    // Full names shared by two Sims ("Ann Lee" twice, "Mary Ann Lee" made two
+    // ways) resolve to the one registered first; a refused second "Bo Kim"
+    // takes no name; the case of a name matters.
+    const std::string text =
+        "[Lee]\nNumMembers=2\nName0=Ann\nName1=Mary Ann\nStatus1=1\nMatch1=Bo Kim\n"
+        "[Ann Lee]\nNumMembers=1\nName0=Mary\nFriendCount0=2\nF00=Mary Ann Lee\nF01=ann lee\n"
+        "[Lee]\nNumMembers=1\nName0=Ann\nMomLiv0=1\nMom0=Ann Lee\nDadLiv0=1\nDad0=Mary Ann Lee\n"
+        "[Kim]\nNumMembers=2\nName0=Bo\nName1=Bo\nStatus0=1\nMatch0=Mary Ann Lee\n"
+        "FriendCount0=3\nF00=Ann Lee\nF01=Nobody\nF02=Bo Kim\nChemCount0=2\nC00=Ann Lee,2\nC01=Mary Ann Lee,1\n";
+    Hood fresh;
+    ASSERT_TRUE(fresh.file.ReadFromText(text));
+    Hood inhabited;
+    ASSERT_TRUE(inhabited.file.ReadFromText("[Outsider]\nNumMembers=1\nName0=Zed\n"));
+    ASSERT_TRUE(inhabited.file.ReadFromText(text));
+
+    const std::string expected =
+        "Ann Lee: partner -, mom '', dad '', friends, chemistry\n"
+        "Mary Ann Lee: partner 4, mom '', dad '', friends, chemistry\n"
+        "Mary Ann Lee: partner -, mom '', dad '', friends 1, chemistry\n"
+        "Ann Lee: partner -, mom 0, dad 1, friends, chemistry\n"
+        "Bo Kim: partner 1, mom '', dad '', friends 0 4, chemistry 0/2 1/1\n";
+    EXPECT_EQ(ResolvedReferences(fresh), expected);
+    EXPECT_EQ(ResolvedReferences(inhabited), expected);
+}
+
 TEST(NeighborhoodReadTest, OlderFilesWithCollidingKeysReadFirstLineWins) {
     // An older writer put member 1's friend 12 and member 11's friend 2 both
     // under "F112"; the first line counts for both, as it always did.
