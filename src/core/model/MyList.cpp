@@ -8,6 +8,7 @@ MyList::~MyList() { Clear(); }
 
 size_t MyList::Find(const Sim* sim) const {
     if (!sim) return kNone;
+    if (owns_) return sim->ownerList_ == this ? sim->ownerPos_ : kNone;
     if (index_.Empty()) {
         for (size_t pos = head_; pos < items_.size(); ++pos)
             if (items_[pos] == sim) return pos;
@@ -17,7 +18,7 @@ size_t MyList::Find(const Sim* sim) const {
 }
 
 void MyList::RebuildIndex() {
-    if (live_ < kIndexFrom) {
+    if (owns_ || live_ < kIndexFrom) {
         index_.Reset();
         return;
     }
@@ -30,14 +31,20 @@ void MyList::Link(Sim* sim) {
     if (live_ == 0) items_.clear(), head_ = 0;
     items_.push_back(sim);
     ++live_;
-    if (!index_.Empty())
+    if (owns_) {
+        sim->ownerList_ = this;
+        sim->ownerPos_ = items_.size() - 1;
+    } else if (!index_.Empty())
         index_.Insert(sim, items_.size() - 1);
     else if (live_ >= kIndexFrom)
         RebuildIndex();
 }
 
 void MyList::Unlink(size_t pos) {
-    index_.Erase(items_[pos]);
+    if (owns_)
+        items_[pos]->ownerList_ = nullptr;
+    else
+        index_.Erase(items_[pos]);
     items_[pos] = nullptr;
     --live_;
     while (head_ < items_.size() && !items_[head_]) ++head_;
@@ -48,8 +55,12 @@ void MyList::Unlink(size_t pos) {
 
 void MyList::CloseGaps() {
     size_t kept = 0;
-    for (size_t pos = head_; pos < items_.size(); ++pos)
-        if (items_[pos]) items_[kept++] = items_[pos];
+    for (size_t pos = head_; pos < items_.size(); ++pos) {
+        Sim* sim = items_[pos];
+        if (!sim) continue;
+        if (owns_) sim->ownerPos_ = kept;
+        items_[kept++] = sim;
+    }
     items_.resize(kept);
     head_ = 0;
     if (items_.capacity() > 4 * kept + 64) items_.shrink_to_fit();

@@ -69,8 +69,10 @@ public:
 
 private:
     static constexpr size_t kNone = PositionIndex::kNone;
-    // Short lists (a family's members) are searched by a walk; from
-    // kIndexFrom Sims on, an index maps each Sim to its position.
+    // An owning list's Sims carry their own position. A referring list's
+    // Sims may be in other lists too: short ones (a family's members) are
+    // searched by a walk, and from kIndexFrom Sims on an index maps each Sim
+    // to its position.
     static constexpr size_t kIndexFrom = 16;
     size_t Find(const Sim* sim) const;
     void Link(Sim* sim);

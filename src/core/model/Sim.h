@@ -8,6 +8,7 @@
 #include "model/ParentRef.h"
 
 class Family;
+class MyList;
 class SimRegistry;
 
 /// One person of the neighborhood. Sims refer to one another only by id,
@@ -120,6 +121,14 @@ public:
     /// Whether the Sim is free at an hour 7..24 (not at work, not at school,
     /// not homeless).
     bool IsAvailableAt(int hour) const;
+
+private:
+    // Where the list that owns this Sim keeps it, so that the all-Sims list
+    // finds a Sim's place without an index of its own: a Sim has at most one
+    // owner. Kept at the end, away from what walks read.
+    friend class MyList;
+    const MyList* ownerList_ = nullptr;
+    size_t ownerPos_ = 0;
 };
 
 /// The rule of IsAvailableAt for given working hours, life stage and

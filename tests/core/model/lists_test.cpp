@@ -84,6 +84,68 @@ TEST(MyList, AgreesWithAPlainVectorThroughRandomChanges) {
     }
 }
 
+// Two owning lists passing Sims between them, against plain vectors: a Sim
+// owned by one list is in neither the other list's walks nor its finds,
+// and handing over, deleting and closing gaps keep every position right.
+TEST(MyList, OwningListsAgreeWithPlainVectorsThroughRandomHandOvers) {
+    constexpr int kSims = 200;
+    std::vector<std::unique_ptr<Sim>> loose(kSims);  // Sims no list owns
+    std::vector<Sim*> everyone(kSims);
+    int nextId = 0;
+    auto fresh = [&](size_t i) {
+        loose[i] = std::make_unique<Sim>("S" + std::to_string(nextId), "X", 0, nextId, false);
+        everyone[i] = loose[i].get();
+        ++nextId;
+    };
+    for (size_t i = 0; i < kSims; ++i) fresh(i);
+    MyList lists[2] = {MyList(MyList::Ownership::Owns), MyList(MyList::Ownership::Owns)};
+    std::vector<Sim*> models[2];
+    std::mt19937 rng(11);
+    for (int step = 0; step < 20000; ++step) {
+        const size_t i = rng() % kSims;
+        Sim* sim = everyone[i];
+        const int which = int(rng() % 2);
+        MyList& list = lists[which];
+        std::vector<Sim*>& model = models[which];
+        const auto it = std::find(model.begin(), model.end(), sim);
+        const unsigned op = rng() % 10;
+        if (op < 5) {
+            if (loose[i]) {
+                EXPECT_EQ(list.AppendOwned(std::move(loose[i])), sim);
+                model.push_back(sim);
+            }
+        } else if (op < 7) {
+            std::unique_ptr<Sim> back = list.Release(sim);
+            EXPECT_EQ(back.get(), it != model.end() ? sim : nullptr);
+            if (back) {
+                loose[i] = std::move(back);
+                model.erase(it);
+            }
+        } else if (op < 9 || model.empty()) {
+            // Deleting from the front leaves the longest runs of gaps.
+            Sim* victim = (op == 8 && !model.empty()) ? model.front() : sim;
+            const auto at = std::find(model.begin(), model.end(), victim);
+            EXPECT_EQ(list.Remove(victim), at != model.end());
+            if (at != model.end()) {
+                model.erase(at);
+                fresh(size_t(std::find(everyone.begin(), everyone.end(), victim) - everyone.begin()));
+            }
+        } else {
+            const size_t at = rng() % model.size();
+            EXPECT_EQ(list.At(int(at)), model[at]);
+            EXPECT_EQ(list.Next(model[at]), at + 1 < model.size() ? model[at + 1] : nullptr);
+        }
+        for (int l = 0; l < 2; ++l) {
+            ASSERT_EQ(lists[l].Count(), models[l].size());
+            EXPECT_EQ(lists[l].Contains(everyone[i]),
+                      std::find(models[l].begin(), models[l].end(), everyone[i]) != models[l].end());
+        }
+        if (step % 97 == 0)
+            for (int l = 0; l < 2; ++l)
+                ASSERT_EQ(std::vector<Sim*>(lists[l].begin(), lists[l].end()), models[l]) << "step " << step;
+    }
+}
+
 TEST(MyList, WalkReachesSimsAppendedDuringIt) {
     std::vector<std::unique_ptr<Sim>> pool;
     for (int i = 0; i < 40; ++i) pool.push_back(std::make_unique<Sim>("S" + std::to_string(i), "X", 0, i, false));
