@@ -72,14 +72,31 @@ Family* FamilyList::FindById(int32_t id) const {
     return nullptr;
 }
 
+namespace {
+// Eight bytes of a name from `from` on, lowered as CompareNoCase lowers
+// them, first byte highest; past the end, zero.
+uint64_t LoweredBytes(const std::string& name, size_t from) {
+    uint64_t bytes = 0;
+    for (size_t i = from; i < from + 8; ++i) {
+        unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+        bytes = (bytes << 8) | c;
+    }
+    return bytes;
+}
+}  // namespace
+
 void FamilyList::SortByName() {
-    // The families are ordered through an array of keys: comparing the keys'
-    // leading bytes (lowered, as CompareNoCase compares) settles most
-    // comparisons without reaching the families.
+    // The families are ordered through an array of keys holding the first
+    // sixteen bytes of each name, so that the sort reads each family once:
+    // at scale, every read of a family is a trip to memory.
     struct Key {
         uint64_t lead;
-        size_t pos;
+        uint64_t next;
+        uint32_t pos;
+        uint32_t length;  // of the name, at most kKeyed + 1
     };
+    constexpr size_t kKeyed = 16;
     std::vector<Key> keys;
     keys.reserve(live_);
     for (size_t pos = head_; pos < items_.size(); ++pos) {
@@ -91,33 +108,37 @@ void FamilyList::SortByName() {
         if (pos + 8 < items_.size() && items_[pos + 8]) __builtin_prefetch(items_[pos + 8]->name.data());
 #endif
         const std::string& name = items_[pos]->name;
-        uint64_t lead = 0;
-        for (size_t i = 0; i < 8; ++i) {
-            unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
-            if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
-            lead = (lead << 8) | c;
-        }
-        keys.push_back({lead, pos});
+        keys.push_back({LoweredBytes(name, 0), LoweredBytes(name, 8), static_cast<uint32_t>(pos),
+                        static_cast<uint32_t>(std::min(name.size(), kKeyed + 1))});
     }
     // The leading bytes are ordered by a radix sort, a pass per byte, so that
-    // sorting stays linear in the number of families; only families whose
-    // first eight bytes agree are then compared in full.
+    // sorting stays linear in the number of families. Families whose first
+    // eight bytes agree (a few at a time) are ordered by the next eight and
+    // then by list position, which keeps equal names in their order. Only
+    // names that agree in sixteen bytes and differ in length, or run longer,
+    // are compared in full.
     RadixSortByKey(keys, [](const Key& key) { return key.lead; });
+    auto byNext = [](const Key& a, const Key& b) { return a.next != b.next ? a.next < b.next : a.pos < b.pos; };
+    auto byName = [this](const Key& a, const Key& b) {
+        return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
+    };
     for (size_t run = 0; run < keys.size();) {
         size_t end = run + 1;
         while (end < keys.size() && keys[end].lead == keys[run].lead) ++end;
-        auto less = [this](const Key& a, const Key& b) {
-            return CompareNoCase(items_[a.pos]->name, items_[b.pos]->name) < 0;
-        };
-        if (end - run > 16) {
-            std::stable_sort(keys.begin() + std::ptrdiff_t(run), keys.begin() + std::ptrdiff_t(end), less);
-        } else {
-            // Short runs (the usual case) by insertion, which needs no buffer.
-            for (size_t i = run + 1; i < end; ++i) {
-                const Key key = keys[i];
-                size_t j = i;
-                for (; j > run && less(key, keys[j - 1]); --j) keys[j] = keys[j - 1];
-                keys[j] = key;
+        if (end - run > 1) {
+            std::sort(keys.begin() + std::ptrdiff_t(run), keys.begin() + std::ptrdiff_t(end), byNext);
+            for (size_t tie = run; tie < end;) {
+                size_t tieEnd = tie + 1;
+                bool sameLength = keys[tie].length <= kKeyed;
+                while (tieEnd < end && keys[tieEnd].next == keys[tie].next) {
+                    sameLength = sameLength && keys[tieEnd].length == keys[tie].length;
+                    ++tieEnd;
+                }
+                // Equal keys of names of one length up to sixteen bytes are
+                // equal names, already in list order.
+                if (tieEnd - tie > 1 && !sameLength)
+                    std::stable_sort(keys.begin() + std::ptrdiff_t(tie), keys.begin() + std::ptrdiff_t(tieEnd), byName);
+                tie = tieEnd;
             }
         }
         run = end;

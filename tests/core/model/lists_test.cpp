@@ -186,11 +186,15 @@ TEST(FamilyList, AgreesWithAPlainVectorThroughRandomChanges) {
     for (int step = 0; step < 6000; ++step) {
         const unsigned op = rng() % 20;
         if (op < 10 || model.empty()) {
-            // Names that agree in their first eight bytes, or differ in case
-            // only, are ordered past the leading bytes.
-            static const std::vector<std::string> names = {"Abcdefghij", "abcdefghiJ", "Abcdefgh", "abcdefghIk",
-                                                           "b",          "B",          "",         "Zed",
-                                                           "zed ",       "Ab"};
+            // Names that agree in their first eight or sixteen bytes, differ
+            // in case only, or differ only by trailing NUL bytes (which the
+            // keys cannot tell from the end of a name) are ordered past the
+            // leading bytes.
+            using namespace std::string_literals;
+            static const std::vector<std::string> names = {
+                "Abcdefghij", "abcdefghiJ", "Abcdefgh", "abcdefghIk", "b", "B", "", "Zed", "zed ", "Ab",
+                "Abcdefghijklmnop", "abcdefghijklmnoP", "Abcdefghijklmnopq", "abcdefghijklmnopR",
+                "Abcdefghijklmnop\0"s, "Ab\0"s, "Ab\0\0"s, "Abcdefghijklmnopq\0"s};
             const std::string name = names[rng() % names.size()];
             Family* added = list.Append(std::make_unique<Family>(name, nextId++));
             model.push_back(added);
