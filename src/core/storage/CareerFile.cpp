@@ -105,13 +105,20 @@ bool CheckCareerVersion(const std::string& fileCareerVersion, const std::string&
     return false;
 }
 
-void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t careerCode, int16_t level,
-                            bool renumber, const NestrelCareerInfo* info) {
+namespace {
+// The stored fields of a career, before any definition is attached.
+void SetStoredFields(SimCareerData& career, int32_t lifeStage, int32_t careerCode, int16_t level, bool renumber) {
     career.definition = nullptr;
     career.lifeStage = lifeStage;
     career.careerCode = renumber ? RenumberLegacyCareer(careerCode) : careerCode;
     career.level = level;
     if (lifeStage == 2 && career.careerCode == kCareerUnemployed) career.SetCareer(nullptr, 2, 0, false);
+}
+}  // namespace
+
+void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t careerCode, int16_t level,
+                            bool renumber, const NestrelCareerInfo* info) {
+    SetStoredFields(career, lifeStage, careerCode, level, renumber);
     if (info && !info->careers.IsEmpty())
         info->FindCareer(career);  // attaches the definition and rebuilds the text
     else
@@ -129,13 +136,9 @@ const std::string& CareerTextCache::Text(const CareerDefinition* definition, int
 
 void CareerFromStoredValues(SimCareerData& career, int32_t lifeStage, int32_t careerCode, int16_t level,
                             bool renumber, const NestrelCareerInfo* info, CareerTextCache& cache) {
-    // The same fields as above; the text, which depends on nothing else, is
-    // set once at the end.
-    career.definition = nullptr;
-    career.lifeStage = lifeStage;
-    career.careerCode = renumber ? RenumberLegacyCareer(careerCode) : careerCode;
-    career.level = level;
-    if (lifeStage == 2 && career.careerCode == kCareerUnemployed) career.SetCareer(nullptr, 2, 0, false);
+    // The text, which depends on nothing but these fields, is set once at
+    // the end.
+    SetStoredFields(career, lifeStage, careerCode, level, renumber);
     if (info && !info->careers.IsEmpty())
         if (const CareerDefinition* found = info->careers.FindByEnum(career.careerCode))
             career.AttachDefinition(found);
