@@ -1,0 +1,6 @@
+#include "ShotRegistry.h"
+
+std::vector<Shot>& RegisteredShots() {
+    static std::vector<Shot> shots;
+    return shots;
+}
