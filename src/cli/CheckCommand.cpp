@@ -12,13 +12,14 @@
 
 #include "Commands.h"
 #include "base/Text.h"
+#include "base/Utf8Text.h"
 #include "model/Vocabulary.h"
 #include "storage/GroupFile.h"
 #include "storage/NeighborhoodKeys.h"
 
 namespace {
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) { return "\"" + TextAsUtf8(text) + "\""; }
 
 class Checker {
 public:

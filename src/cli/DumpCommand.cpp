@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Commands.h"
-#include "Utf8Text.h"
+#include "base/Utf8Text.h"
 #include "careers/NestrelCareerInfo.h"
 
 namespace {
@@ -17,10 +17,10 @@ using Json = nlohmann::ordered_json;
 Json Text(const std::string& bytes) { return Json(TextAsUtf8(bytes)); }
 
 Json Parent(const SimRegistry& reg, const ParentRef& parent) {
-    std::string name = parent.DisplayName(reg);
+    std::string name = parent.ShownName(reg);
     if (name.empty()) return nullptr;
     Json j;
-    j["name"] = Text(name);
+    j["name"] = std::move(name);
     j["isSim"] = parent.isSim;
     return j;
 }
@@ -28,13 +28,13 @@ Json Parent(const SimRegistry& reg, const ParentRef& parent) {
 Json Member(const SimRegistry& reg, const CareerList& careers, const Sim& sim) {
     Json j;
     j["firstName"] = Text(sim.firstName);
-    j["fullName"] = Text(sim.FullName());
+    j["fullName"] = sim.ShownFullName();
     j["sign"] = sim.sign;
     j["signName"] = Text(sim.signName);
     j["status"] = sim.status;
     j["statusName"] = Text(sim.StatusName());
     const Sim* partner = sim.Partner(reg);
-    j["partner"] = partner ? Text(partner->FullName()) : Json(nullptr);
+    j["partner"] = partner ? Json(partner->ShownFullName()) : Json(nullptr);
     j["male"] = sim.male;
     j["lifeStage"] = sim.LifeStage();
     j["careerCode"] = sim.career.careerCode;
@@ -51,14 +51,14 @@ Json Member(const SimRegistry& reg, const CareerList& careers, const Sim& sim) {
     j["dad"] = Parent(reg, sim.dad);
     Json friends = Json::array();
     for (int32_t id : sim.friendIds)
-        if (const Sim* f = reg.FindSim(id)) friends.push_back(Text(f->FullName()));
+        if (const Sim* f = reg.FindSim(id)) friends.push_back(f->ShownFullName());
     j["friends"] = std::move(friends);
     Json chemistry = Json::array();
     for (const ChemistryEntry& entry : sim.chemistry) {
         const Sim* other = reg.FindSim(entry.simId);
         if (!other) continue;
         Json c;
-        c["name"] = Text(other->FullName());
+        c["name"] = other->ShownFullName();
         c["type"] = entry.type;
         chemistry.push_back(std::move(c));
     }

@@ -38,7 +38,8 @@ TEST_F(FileIOTest, WritesAndReadsBackExactBytes) {
 TEST_F(FileIOTest, EveryFailingStepLeavesTheOldFileWhole) {
     std::string path = (dir / "a.NBD").string();
     ASSERT_TRUE(WriteFileAtomically(path, "old contents"));
-    for (WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Sync, WriteStep::Rename}) {
+    for (WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Sync, WriteStep::Rename, WriteStep::Link,
+                           WriteStep::Access}) {
         SetWriteFaultHook([step](WriteStep s) { return s == step; });
         std::string error;
         EXPECT_FALSE(WriteFileAtomically(path, "new contents that never land", &error));
@@ -70,7 +71,8 @@ TEST_F(FileIOTest, WriterTakesPiecesAndChangesNothingUntilCommit) {
         ASSERT_TRUE(writer.Write("contents"));
         ASSERT_TRUE(ReadWholeFile(path, back));
         EXPECT_EQ(back, "old contents") << "nothing shows before Commit";
-        EXPECT_EQ(FilesInDir(), 2u);
+        EXPECT_EQ(writer.WriteKind(), AtomicFileWriter::Kind::Unnamed);
+        EXPECT_EQ(FilesInDir(), 1u) << "the temporary file has no name until Commit";
         // dropped without Commit: the temporary file goes, the old file stays
     }
     ASSERT_TRUE(ReadWholeFile(path, back));

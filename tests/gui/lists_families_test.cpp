@@ -1,5 +1,7 @@
 // The family and Sim lists of the main window: their rows, selection and the list
 // commands that change the neighborhood (delete, refresh) or need a selection (edit).
+#include <algorithm>
+
 #include "lists_support.h"
 #include "support/FrameFixture.h"
 
@@ -230,6 +232,46 @@ TEST_F(FamilyListTest, AFamilyRowWhoseFamilyHasGoneIsInvalid) {
                   ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
     wxTEST_DIALOG(frame.ProcessCommand(ID_SHOW_FRIENDS),
                   ExpectMessageBox(wxID_OK, "The Item is invalid. Please select another.", "Message"));
+}
+
+TEST_F(FamilyListTest, NamesStoredInDifferentEncodingsAreShownRightInEveryList) {
+    // First and family names in ASCII, UTF-8 and Windows-1252 (as files written on
+    // Windows hold them), in every combination.
+    const std::pair<const char*, const char*> firsts[] = {
+        {"Ann", "Ann"}, {"Zo\xC3\xAB", "Zo\xC3\xAB"}, {"In\xE9s", "In\xC3\xA9s"}};
+    const std::pair<const char*, const char*> families[] = {
+        {"Lee", "Lee"}, {"Gr\xC3\xB6\xC3\x9F", "Gr\xC3\xB6\xC3\x9F"}, {"Mu\xF1oz", "Mu\xC3\xB1oz"}};
+    NestrelFrame& frame = BuildFrame();
+    SimRegistry& registry = frame.Registry();
+    Sim* kim = AddMember(registry, AddFamily(registry, "Aaron"), "Kim", kLeo, true);
+    for (const auto& [familyBytes, familyShown] : families) {
+        Family* family = AddFamily(registry, familyBytes);
+        for (const auto& [firstBytes, firstShown] : firsts) {
+            Sim* sim = AddMember(registry, family, firstBytes, kLeo, false);
+            kim->AddFriend(registry, sim->id, true);
+        }
+    }
+    frame.RefreshFamilies();
+    for (const auto& [familyBytes, familyShown] : families) {
+        SCOPED_TRACE(familyShown);
+        ChooseFamily(frame, familyShown);
+        std::vector<std::string> expected;
+        for (const auto& [firstBytes, firstShown] : firsts)
+            expected.push_back(std::string(firstShown) + " " + familyShown + " (Leo)(1)");
+        EXPECT_EQ(Rows(SimBox(frame)), expected);
+    }
+    // The display list shows Kim's friends the same way.
+    ChooseFamily(frame, "Aaron");
+    ChooseSim(frame, "Kim");
+    frame.ProcessCommand(ID_SHOW_FRIENDS);
+    std::vector<std::string> shown = ShownNames(frame);
+    std::sort(shown.begin(), shown.end());
+    std::vector<std::string> expected;
+    for (const auto& [familyBytes, familyShown] : families)
+        for (const auto& [firstBytes, firstShown] : firsts)
+            expected.push_back(std::string(firstShown) + " " + familyShown + " (Leo)");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected);
 }
 
 }  // namespace

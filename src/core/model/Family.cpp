@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/Utf8Text.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 #include "model/Vocabulary.h"
@@ -180,7 +181,9 @@ int32_t Family::RecountFriends(const FriendMembership& membership) {
 
 std::string Family::ListLabel(const SimRegistry& registry) {
     RecountFriends(registry);
-    return name + " (" + std::to_string(friendCount) + ")";
+    std::string label = TextAsUtf8(name);
+    label += " (" + std::to_string(friendCount) + ")";
+    return label;
 }
 
 int Family::CountMembersOfGender(bool male) const {

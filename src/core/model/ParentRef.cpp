@@ -1,5 +1,6 @@
 #include "model/ParentRef.h"
 
+#include "base/Utf8Text.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 
@@ -9,6 +10,14 @@ std::string ParentRef::DisplayName(const SimRegistry& registry) const {
         return parent ? parent->FullName() : std::string();
     }
     return name;
+}
+
+std::string ParentRef::ShownName(const SimRegistry& registry) const {
+    if (isSim || name.empty()) {
+        const ::Sim* parent = registry.FindSim(simId);
+        return parent ? parent->ShownFullName() : std::string();
+    }
+    return TextAsUtf8(name);
 }
 
 ::Sim* ParentRef::Sim(const SimRegistry& registry) const { return registry.FindSim(simId); }

@@ -27,6 +27,9 @@ struct ParentRef {
     /// The linked Sim's full name (empty when it no longer exists) when the
     /// reference names a Sim or has no typed name; otherwise the typed name.
     std::string DisplayName(const SimRegistry& registry) const;
+    /// DisplayName as shown to the user: a Sim's names, or the typed-in name, each
+    /// decoded on its own (see base/Utf8Text.h).
+    std::string ShownName(const SimRegistry& registry) const;
     /// The Sim with `simId`, whatever `isSim` says; nullptr when none.
     ::Sim* Sim(const SimRegistry& registry) const;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "base/Utf8Text.h"
 #include "model/Family.h"
 #include "model/SimRegistry.h"
 #include "model/TextFormat.h"
@@ -17,8 +18,20 @@ std::string Sim::FullName() const { return firstName + " " + ResolvedLastName();
 
 std::string Sim::SortName() const { return ResolvedLastName() + ", " + firstName; }
 
+std::string Sim::ShownFullName() const {
+    std::string out;
+    AppendAsUtf8(out, firstName);
+    out += ' ';
+    AppendAsUtf8(out, ResolvedLastName());
+    return out;
+}
+
 std::string Sim::ListLabel() const {
-    return firstName + " " + ResolvedLastName() + " (" + signName + ")";
+    std::string out = ShownFullName();
+    out += " (";
+    AppendAsUtf8(out, signName);
+    out += ')';
+    return out;
 }
 
 std::string Sim::ListLabelWithFriends() const {

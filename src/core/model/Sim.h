@@ -67,7 +67,11 @@ public:
     std::string FullName() const;
     /// "last, first".
     std::string SortName() const;
-    /// "first last (sign)".
+    /// "first last" as shown to the user: each name decoded on its own (see
+    /// base/Utf8Text.h), so the result is UTF-8 even when the two names were stored
+    /// in different encodings. Not for lookups, which compare the stored bytes.
+    std::string ShownFullName() const;
+    /// "first last (sign)", shown like ShownFullName.
     std::string ListLabel() const;
     /// "first last (sign)(friend count)".
     std::string ListLabelWithFriends() const;

@@ -22,6 +22,7 @@
 #include "storage/GroupParser.h"
 #include "storage/NeighborhoodFile.h"
 #include "storage/NeighborhoodKeys.h"
+#include "storage/NumberedKeys.h"
 #include "storage/ReadNameTable.h"
 
 namespace {
@@ -134,17 +135,18 @@ private:
             return true;
         return Find(keys_.PlainPair(prefix, member, entry), value);
     }
-    // Reads the entries of one list ("F" or "C") of a member. Counts come from
-    // the file and are not trusted: all positions of a group together may
-    // cost only a few lookups per line of the group, so a count of two
-    // billion costs no more than the group's size.
-    // Returns how many were found.
+    // Reads the entries of one list ("F" or "C") of a member, at the
+    // positions below the stated count for which the group has a key, in
+    // position order. Counts come from the file and are not trusted: only
+    // positions that keys name are tried, so a count of two billion costs no
+    // more than the group's size, and entries at scattered positions are
+    // all read. Returns how many were found.
     uint32_t ReadEntries(char prefix, int32_t member, int32_t count) {
         uint32_t found = 0;
-        for (int32_t j = 0; j < count && budget_ > 0; ++j) {
-            --budget_;
+        const auto [first, last] = numbered_.Positions(prefix, member);
+        for (auto* position = first; position != last && position->entry < count; ++position) {
             std::string_view value;
-            if (FindPair(prefix, member, j, value)) {
+            if (FindPair(prefix, member, position->entry, value)) {
                 parked_.Add(value);
                 ++found;
             }
@@ -163,8 +165,8 @@ private:
     const Group* group_ = nullptr;
     KeyBuffer keys_;
     GroupKeyIndex index_;
+    NumberedKeys numbered_;
     CareerTextCache careerTexts_;
-    int64_t budget_ = 0;
 };
 
 void GroupReader::ReadFamily(const Group& group) {
@@ -179,14 +181,15 @@ void GroupReader::ReadFamily(const Group& group) {
     std::string_view ignored;
     family->homeless = Find("Homeless", ignored);
 
-    // Every member needs its own "Name" line, so a group cannot describe
-    // more members than it has lines.
-    const int64_t lines = static_cast<int64_t>(index_.LineCount());
-    const int32_t members = static_cast<int32_t>(std::min<int64_t>(count, lines));
-    budget_ = 4 * lines + 64;
-
+    // The members are those whose "Name" key the group holds, at any number
+    // below the stated count: blocks deleted by hand leave gaps, and the
+    // count itself is not trusted.
+    numbered_.Build(group.Body());
     bool lostPartner = false;
-    for (int32_t m = 0; m < members; ++m) ReadMember(*family, m, lostPartner);
+    for (int32_t m : numbered_.Members()) {
+        if (m >= count) break;
+        ReadMember(*family, m, lostPartner);
+    }
 
     if (lostPartner)
         prompter_.Notice(Format(tr("A family member of family %s was matched up with someone but their name was lost."),

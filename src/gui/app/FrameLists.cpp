@@ -144,7 +144,7 @@ void NestrelFrame::OnSimDoubleClick(wxCommandEvent&) { SelectedFamilyForEdit(); 
 void NestrelFrame::OnDeleteSim(wxCommandEvent&) {
     Sim* sim = SelectedSim();
     if (sim == nullptr) return;
-    const wxString question = wxString::Format(_("Are you sure you want to delete %s?"), ToWx(sim->FullName()));
+    const wxString question = wxString::Format(_("Are you sure you want to delete %s?"), ToWx(sim->ShownFullName()));
     // Only a clear Yes deletes: closing the question is no consent to lose a Sim.
     if (wxMessageBox(question, wxGetTranslation(Caption::DeleteItem), wxYES_NO | wxICON_WARNING, this) != wxYES)
         return;

@@ -490,3 +490,47 @@ TEST(NeighborhoodNamesTest, StoredNamesComeFromTheFileObjectThenTheConfiguration
 }
 
 }  // namespace
+
+// Members, friends and chemistry entries are read wherever their keys sit below the
+// stated count: member blocks deleted by hand leave gaps, and the count may be huge.
+TEST(NeighborhoodReadTest, EntriesAtScatteredNumbersAreAllRead) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::vector<std::string> members;  // in the order read
+    };
+    const Case cases[] = {
+        {"only the last of thirty", "[Lee]\nNumMembers=30\nName29=Zed\n", {"Zed"}},
+        {"gaps", "[Lee]\nNumMembers=5\nName3=Cid\nName0=Ann\nName1=\n", {"Ann", "Cid"}},
+        {"near two billion", "[Lee]\nNumMembers=2000000000\nName1999999999=Zed\nName7=Ann\n", {"Ann", "Zed"}},
+        {"at or above the count", "[Lee]\nNumMembers=2\nName1=Bob\nName2=Cid\nName10=Dee\n", {"Bob"}},
+        {"not as the writer writes numbers", "[Lee]\nNumMembers=5\nName01=Bob\nName+2=Cid\nName4=Dee\n", {"Dee"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Hood h;
+        ASSERT_TRUE(h.file.ReadFromText(c.text));
+        ASSERT_EQ(h.registry.families.Count(), 1u);
+        std::vector<std::string> read;
+        for (const Family* family : h.registry.families)
+            for (const Sim* sim : family->members) read.push_back(sim->firstName);
+        EXPECT_EQ(read, c.members);
+    }
+    Hood none;
+    ASSERT_TRUE(none.file.ReadFromText("[Lee]\nNumMembers=2\nName2=Cid\n"));
+    EXPECT_EQ(none.registry.families.Count(), 0u) << "a family with no member below its count is not kept";
+
+    Hood h;
+    ASSERT_TRUE(h.file.ReadFromText(
+        "[Lee]\nNumMembers=4\nName0=Ann\nFriendCount0=2000000000\nF0_1999999999=Dee Lee\nF0_29=Cid Lee\nF01=Bob Lee\n"
+        "ChemCount0=30\nC0_25=Bob Lee,1\nC03=Cid Lee,2\nC0_30=Dee Lee,1\n"
+        "Name1=Bob\nName2=Cid\nName3=Dee\n"));
+    const Sim* ann = SimNamed(h, "Ann Lee");
+    ASSERT_NE(ann, nullptr);
+    std::vector<std::string> friends;
+    for (int32_t id : ann->friendIds) friends.push_back(h.registry.FindSim(id)->firstName);
+    EXPECT_EQ(friends, (std::vector<std::string>{"Bob", "Cid", "Dee"}));
+    std::vector<std::string> chemistry;
+    for (const ChemistryEntry& entry : ann->chemistry) chemistry.push_back(h.registry.FindSim(entry.simId)->firstName);
+    EXPECT_EQ(chemistry, (std::vector<std::string>{"Cid", "Bob"})) << "C0_30 is at the count, not below it";
+}

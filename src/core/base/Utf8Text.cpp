@@ -1,4 +1,4 @@
-#include "Utf8Text.h"
+#include "base/Utf8Text.h"
 
 #include <cstdint>
 
@@ -64,10 +64,12 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string TextAsUtf8(std::string_view bytes) {
-    if (IsValidUtf8(bytes)) return std::string(bytes);
-    std::string out;
-    out.reserve(bytes.size() * 2);
+void AppendAsUtf8(std::string& out, std::string_view bytes) {
+    if (IsValidUtf8(bytes)) {
+        out.append(bytes);
+        return;
+    }
+    out.reserve(out.size() + bytes.size() * 2);
     for (char ch : bytes) {
         auto c = static_cast<unsigned char>(ch);
         if (c >= 0x80 && c < 0xA0)
@@ -75,5 +77,10 @@ std::string TextAsUtf8(std::string_view bytes) {
         else
             AppendCodePoint(out, c);
     }
+}
+
+std::string TextAsUtf8(std::string_view bytes) {
+    std::string out;
+    AppendAsUtf8(out, bytes);
     return out;
 }
