@@ -85,6 +85,12 @@ bool NestrelFrame::SaveTo(const std::string& name) {
         result = neighborhoodFile_.Write(target);
         // A failed write keeps the star: the changes are still only in memory.
         if (result) modified_ = registry_.modified = false;
+        // A neighborhood that had no file has one now: later saves go there without
+        // asking, and it is the one opened at the next start.
+        if (result && check == SaveNameCheck::AskForName) {
+            currentFile_ = target;
+            neighborhoodFile_.SetCurrentFileName(target);
+        }
     }
     ShowStatus(_("Ready"));
     return result;
