@@ -97,8 +97,8 @@ bool NestrelFrame::SaveTo(const std::string& name) {
 }
 
 bool NestrelFrame::PromptToSave() {
-    const int answer = wxMessageBox(_("Do you want to save your Sim data?"), _(Caption::Save),
-                                    wxYES_NO | wxCANCEL | wxCENTRE);
+    const int answer = ShowMessageBox(_("Do you want to save your Sim data?"), _(Caption::Save),
+                                      wxYES_NO | wxCANCEL | wxCENTRE);
     if (answer == wxCANCEL) return false;
     // A neighborhood left without a file by a failed load is saved like one never
     // saved: the user picks a name.
