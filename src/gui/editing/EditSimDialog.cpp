@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/sizer.h>
+#include <wx/textctrl.h>
 
 #include "common/MessageBox.h"
 #include "common/WxString.h"

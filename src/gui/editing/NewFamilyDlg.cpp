@@ -64,7 +64,9 @@ NewFamilyDlg::NewFamilyDlg(wxWindow* parent, SimRegistry& registry, const Career
     sizer->Add(friendsRow, 0, wxLEFT | wxRIGHT, 8);
     sizer->Add(buttons, 0, wxALIGN_CENTER | wxALL, 10);
     SetSizerAndFit(sizer);
-    SetSize(GetSize().IncTo(FontScaled(this, wxSize(530, 420))));
+    wxSize size = GetSize();
+    size.IncTo(FontScaled(this, wxSize(530, 420)));
+    SetSize(size);
 
     FillMembers();
     long select = members_->GetItemCount() > 0 ? members_->GetTopItem() : -1;
