@@ -6,6 +6,7 @@
 #include "app/NestrelFrame.h"
 #include "editing/AdvancedPropDlg.h"
 #include "editing/EditSimDialog.h"
+#include "editing/EditSimListBook.h"
 #include "editing/NewFamilyDlg.h"
 #include "model/Family.h"
 #include "model/Sim.h"
