@@ -8,6 +8,7 @@
 #include <wx/toolbar.h>
 
 #include "app/CommandIds.h"
+#include "common/FontScale.h"
 #include "support/FrameFixture.h"
 
 namespace {
@@ -29,15 +30,19 @@ TEST_F(StartUpTest, WindowHasItsTitleNamesIconAndSizeLimits) {
     EXPECT_EQ(Utf8(frame.GetTitle()), "Nestrel");
     EXPECT_EQ(Utf8(frame.GetName()), "frame");
     EXPECT_TRUE(frame.GetIcon().IsOk());
-    EXPECT_EQ(frame.GetMinSize(), wxSize(700, 300));
-    EXPECT_EQ(frame.GetMaxSize().x, 700);
+    // 700 by at least 300, laid out for a reference font and grown with the font in use.
+    const int width = frame.GetMinSize().x;
+    EXPECT_GE(width, FontScaledWidth(&frame, 700));
+    EXPECT_GE(frame.GetMinSize().y, FontScaledHeight(&frame, 300));
+    EXPECT_EQ(frame.GetMaxSize().x, width);
     EXPECT_EQ(frame.GetMaxSize().y, -1);
-    EXPECT_EQ(frame.GetSize().x, 700);
+    EXPECT_EQ(frame.GetSize().x, width);
 
     // The width cannot be changed; the height can.
-    frame.SetSize(wxSize(900, 650));
-    EXPECT_EQ(frame.GetSize().x, 700);
-    EXPECT_EQ(frame.GetSize().y, 650);
+    const int height = frame.GetMinSize().y + 200;
+    frame.SetSize(wxSize(width + 200, height));
+    EXPECT_EQ(frame.GetSize().x, width);
+    EXPECT_EQ(frame.GetSize().y, height);
 
     wxStatusBar* status = frame.GetStatusBar();
     ASSERT_NE(status, nullptr);

@@ -3,6 +3,7 @@
 #include <wx/button.h>
 
 #include "lists_support.h"
+#include "common/FontScale.h"
 #include "social/LikesChartDlg.h"
 #include "support/FrameFixture.h"
 
@@ -136,11 +137,14 @@ class ExpectChart : public wxExpectModalBase<LikesChartDlg, ExpectChart> {
 protected:
     int OnInvoked(LikesChartDlg* dlg) const override {
         EXPECT_EQ(Utf8(dlg->GetTitle()), "Likes/Dislikes Chart");
-        EXPECT_EQ(dlg->GetSize(), wxSize(330, 305));
+        // At least the size laid out for the reference font, grown with the font in use.
+        EXPECT_GE(dlg->GetSize().x, FontScaledWidth(dlg, 330));
+        EXPECT_GE(dlg->GetSize().y, FontScaledHeight(dlg, 305));
         EXPECT_TRUE(dlg->HasFlag(wxCLOSE_BOX) && dlg->HasFlag(wxCAPTION) && dlg->HasFlag(wxSYSTEM_MENU));
         wxListCtrl* list = dlg->ChartList();
-        EXPECT_EQ(list->GetPosition(), wxPoint(10, 10));
-        EXPECT_EQ(list->GetSize(), wxSize(300, 220));
+        EXPECT_EQ(list->GetPosition(), wxPoint(FontScaledWidth(dlg, 10), FontScaledWidth(dlg, 10)));
+        EXPECT_GE(list->GetSize().x, FontScaledWidth(dlg, 300));
+        EXPECT_GE(list->GetSize().y, FontScaledHeight(dlg, 220));
         EXPECT_TRUE(list->InReportView() && list->HasFlag(wxLC_HRULES) && list->HasFlag(wxLC_VRULES));
         const char* headings[] = {"Sign", "Likes", "Dislikes"};
         EXPECT_EQ(list->GetColumnCount(), 3);
@@ -167,7 +171,9 @@ protected:
         EXPECT_NE(ok, nullptr);
         if (ok != nullptr) {
             EXPECT_EQ(Utf8(ok->GetLabel()), "&Ok");
-            EXPECT_EQ(ok->GetPosition(), wxPoint(120, 240));
+            // Below the list, in the middle.
+            EXPECT_GT(ok->GetPosition().y, list->GetRect().GetBottom());
+            EXPECT_NEAR(ok->GetRect().x + ok->GetRect().width / 2, dlg->GetClientSize().x / 2, 2);
         }
         return wxID_OK;
     }

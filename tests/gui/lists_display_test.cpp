@@ -5,6 +5,7 @@
 #include <wx/panel.h>
 
 #include "editing_support.h"
+#include "common/FontScale.h"
 #include "lists_support.h"
 #include "storage/ProgramSettings.h"
 #include "support/FrameFixture.h"
@@ -51,7 +52,7 @@ TEST_F(DisplayListTest, PanelStartsWithItsControlsAndTheFirstHour) {
     EXPECT_EQ(Utf8(hours->GetString(6)), " 1  PM");
     EXPECT_EQ(Utf8(hours->GetString(17)), " 12 AM (Midnight)");
     EXPECT_TRUE(hours->HasFlag(wxCB_READONLY));
-    EXPECT_EQ(hours->GetSize().x, 110);
+    EXPECT_EQ(hours->GetSize().x, FontScaledWidth(hours, 110));
 
     EXPECT_EQ(DisplayLabel(frame), "Display List:");
     wxListCtrl* list = DisplayCtrl(frame);
@@ -65,7 +66,7 @@ TEST_F(DisplayListTest, PanelStartsWithItsControlsAndTheFirstHour) {
         column.SetMask(wxLIST_MASK_TEXT);
         list->GetColumn(c, column);
         EXPECT_EQ(Utf8(column.GetText()), names[c]);
-        EXPECT_EQ(list->GetColumnWidth(c), widths[c]);
+        EXPECT_EQ(list->GetColumnWidth(c), FontScaledWidth(list, widths[c]));
     }
     for (int id : {ID_ADD_FAMILY, ID_EDIT_FAMILY, ID_DELETE_SIM, ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS,
                    ID_CHEMISTRY_SIMS, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY}) {
@@ -82,7 +83,7 @@ TEST_F(DisplayListTest, PanelStartsWithItsControlsAndTheFirstHour) {
 
     // The lists take the height the window gets.
     const int before = DisplayCtrl(frame)->GetSize().y;
-    frame.SetSize(wxSize(700, 700));
+    frame.SetSize(wxSize(frame.GetSize().x, before + 700));
     frame.Layout();
     EXPECT_GT(DisplayCtrl(frame)->GetSize().y, before + 150);
     EXPECT_GT(FamilyBox(frame)->GetSize().y, before + 150);

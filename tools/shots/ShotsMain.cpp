@@ -145,7 +145,16 @@ private:
             window->Update();
             Settle();
             Settle();
-            Report(shot.name, SaveRect(window->GetScreenRect(), PathFor(shot.name)));
+            // Pictured from the X server once it has the window, as the user sees it.
+            std::string id;
+            for (int tries = 0; tries < 25 && id.empty(); ++tries) {
+                id = WindowIdTitled(window->GetLabel());
+                if (id.empty()) Settle();
+            }
+            Settle();
+            const bool saved = id.empty() ? SaveRect(window->GetScreenRect(), PathFor(shot.name))
+                                          : SaveWindow(id, PathFor(shot.name));
+            Report(shot.name, saved);
             if (window != frame_) window->Destroy();
             Settle();
         }

@@ -2,15 +2,17 @@
 
 #include <wx/intl.h>
 
+#include "common/FontScale.h"
 #include "common/WxColour.h"
 #include "common/WxString.h"
 
 DisplayListCtrl::DisplayListCtrl(wxWindow* parent, wxWindowID id, const wxSize& size)
     : wxListCtrl(parent, id, wxDefaultPosition, size, wxLC_REPORT | wxLC_VIRTUAL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE) {
-    AppendColumn(_("Name and Sign"), wxLIST_FORMAT_LEFT, 154);
-    AppendColumn(_("F?"), wxLIST_FORMAT_LEFT, 33);
-    AppendColumn(_("A?"), wxLIST_FORMAT_LEFT, 33);
-    AppendColumn(_("Hours"), wxLIST_FORMAT_LEFT, 60);
+    // Column widths laid out for the reference font, scaled to the one in use.
+    AppendColumn(_("Name and Sign"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 154));
+    AppendColumn(_("F?"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 33));
+    AppendColumn(_("A?"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 33));
+    AppendColumn(_("Hours"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 60));
 }
 
 void DisplayListCtrl::SetRows(std::vector<DisplayRow> rows) {

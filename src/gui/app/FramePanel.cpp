@@ -1,5 +1,7 @@
 // The controls of the main panel: the edit buttons and the hour selector on top, then
 // the family list, the Sim list, the friend buttons and the display list side by side.
+#include <algorithm>
+
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
@@ -7,12 +9,14 @@
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/settings.h>
 
 #include "app/CommandIds.h"
 #include "app/DisplayListCtrl.h"
 #include "app/NestrelFrame.h"
 #include "app/RowListCtrl.h"
 #include "common/ArtProvider.h"
+#include "common/FontScale.h"
 #include "common/WxString.h"
 #include "model/Vocabulary.h"
 
@@ -41,7 +45,7 @@ void NestrelFrame::BuildListControls() {
     hourLabel_ = Label(p, "Time Available:");
     wxArrayString hours;
     for (const std::string& entry : HourEntryTexts()) hours.Add(ToWx(entry));
-    hourChoice_ = new wxComboBox(p, ID_HOUR_CHOICE, wxEmptyString, wxDefaultPosition, wxSize(110, -1), hours,
+    hourChoice_ = new wxComboBox(p, ID_HOUR_CHOICE, wxEmptyString, wxDefaultPosition, wxSize(FontScaledWidth(p, 110), -1), hours,
                                  wxCB_DROPDOWN | wxCB_READONLY);
     fullListButton_ = new wxButton(p, ID_FULL_LIST, _("Full List"));
 
@@ -49,7 +53,7 @@ void NestrelFrame::BuildListControls() {
     top->Add(addFamilyButton_, 0, wxALIGN_CENTER_VERTICAL);
     top->Add(editFamilyButton_, 0, wxALIGN_CENTER_VERTICAL);
     top->Add(deleteSimButton_, 0, wxALIGN_CENTER_VERTICAL);
-    top->AddSpacer(140);
+    top->AddSpacer(FontScaledWidth(p, 140));
     top->Add(hourLabel_, 0, wxALIGN_CENTER_VERTICAL);
     top->AddSpacer(10);
     top->Add(hourChoice_, 0, wxALIGN_CENTER_VERTICAL);
@@ -59,13 +63,13 @@ void NestrelFrame::BuildListControls() {
     // The family column. The rows arrive sorted from the neighborhood, the same on
     // every system, so the control itself does not sort them.
     familyLabel_ = Label(p, "Sim Families:");
-    familyListBox_ = new RowListCtrl(p, ID_FAMILY_LIST, wxSize(-1, 100));
+    familyListBox_ = new RowListCtrl(p, ID_FAMILY_LIST, wxSize(-1, FontScaledHeight(p, 100)));
     auto* familyColumn = new wxBoxSizer(wxVERTICAL);
     familyColumn->Add(familyLabel_, 0, wxBOTTOM, 2);
     familyColumn->Add(familyListBox_, 1, wxEXPAND);
 
     simLabel_ = Label(p, "Sims in the Family:");
-    simListBox_ = new RowListCtrl(p, ID_SIM_LIST, wxSize(160, 100));
+    simListBox_ = new RowListCtrl(p, ID_SIM_LIST, FontScaled(p, wxSize(160, 100)));
     auto* simColumn = new wxBoxSizer(wxVERTICAL);
     simColumn->Add(simLabel_, 0, wxBOTTOM, 2);
     simColumn->Add(simListBox_, 1, wxEXPAND);
@@ -79,11 +83,18 @@ void NestrelFrame::BuildListControls() {
     buttonColumn->Add(IconButton(p, ID_EDIT_CHEMISTRY, "CHEMEDIT", "Edit the selected Sim's chemistry"));
 
     displayLabel_ = new wxStaticText(p, wxID_ANY, ToWx(DisplayModeLabel(DisplayMode::Nothing)), wxDefaultPosition,
-                                     wxSize(180, 15), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END, "displayLabel");
+                                     FontScaled(p, wxSize(180, 15)), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END,
+                                     "displayLabel");
     // The mode names are longer than the label's 180 pixels in most fonts; a narrow
     // Order button leaves the label the rest of the heading.
     orderButton_ = new wxButton(p, ID_ORDER, _("Order.."), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    displayList_ = new DisplayListCtrl(p, ID_DISPLAY_LIST, wxSize(270, 100));
+    displayList_ = new DisplayListCtrl(p, ID_DISPLAY_LIST, FontScaled(p, wxSize(270, 100)));
+    // The columns were laid out a little wider than the list: the list takes their
+    // width and room for a scroll bar, so that no column runs out of it.
+    int columnsWidth = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, displayList_) + 4;
+    for (int column = 0; column < displayList_->GetColumnCount(); ++column)
+        columnsWidth += displayList_->GetColumnWidth(column);
+    displayList_->SetMinSize(wxSize(std::max(displayList_->GetSize().x, columnsWidth), displayList_->GetSize().y));
     auto* displayHeading = new wxBoxSizer(wxHORIZONTAL);
     displayHeading->Add(displayLabel_, 1, wxALIGN_CENTER_VERTICAL);
     displayHeading->Add(orderButton_, 0, wxALIGN_CENTER_VERTICAL);

@@ -1,11 +1,14 @@
 #include "app/NestrelFrame.h"
 
+#include <algorithm>
+
 #include <wx/combobox.h>
 #include <wx/panel.h>
 
 #include "app/ConfigStore.h"
 #include "app/FileStatus.h"
 #include "app/StartupFiles.h"
+#include "common/FontScale.h"
 #include "common/ArtProvider.h"
 #include "common/WxColour.h"
 
@@ -28,9 +31,18 @@ NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxP
     LoadLastNeighborhood();
     NameRegistryAndFillLists();
     CreateStatusLine();
-    // The window only grows in height: its width stays 700.
-    SetSizeHints(700, 300, 700, -1);
+    FitToFont();
     BindCommands();
+}
+
+void NestrelFrame::FitToFont() {
+    // The window only grows in height by hand. Its width of 700 and least height of
+    // 300 were laid out for a reference font: with a larger one it is as wide as its
+    // controls need and never so low that the buttons beside the lists are cut off.
+    const int width = std::max(FontScaledWidth(this, 700), GetBestSize().x);
+    const int minHeight = std::max(FontScaledHeight(this, 300), GetBestSize().y);
+    SetSizeHints(width, minHeight, width, -1);
+    SetSize(width, std::max(GetSize().y, std::max(minHeight, FontScaledHeight(this, 500))));
 }
 
 NestrelFrame::~NestrelFrame() {

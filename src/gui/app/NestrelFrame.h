@@ -130,6 +130,7 @@ private:
     void LoadLastNeighborhood();      // I
     void NameRegistryAndFillLists();  // J
     void CreateStatusLine();          // K (FrameStatus.cpp)
+    void FitToFont();                 // the window's size for the font in use
 
     void BindCommands();      // FrameCommands.cpp
     void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
