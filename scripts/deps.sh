@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
   xvfb xauth imagemagick time
+  libgedcom-perl
 )
 missing=()
 for p in "${packages[@]}"; do
