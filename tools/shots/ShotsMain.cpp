@@ -1,0 +1,201 @@
+// nestrel-shots: pictures every registered window of the program on the current X
+// display, for the help book and for looking at layouts. Run it through
+// scripts/screenshots.sh, which stages a copy of the shipped data and a throwaway
+// HOME: the program is started from the staged folder exactly as the user starts it,
+// and closed without saving anything.
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/dialog.h>
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/modalhook.h>
+#include <wx/timer.h>
+#include <wx/utils.h>
+
+#include "ShotRegistry.h"
+#include "app/AppContext.h"
+#include "app/AppSetup.h"
+#include "app/CommandIds.h"
+#include "app/NestrelFrame.h"
+#include "app/RowListCtrl.h"
+#include "base/IdCounters.h"
+#include "common/ResBitmap.h"
+
+extern "C" void gtk_dialog_response(void* dialog, int response);
+
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 6; ++i) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(60);
+    }
+}
+
+bool SaveRect(const wxRect& rect, const wxString& path) {
+    if (rect.IsEmpty()) return false;
+    wxBitmap picture(rect.GetSize(), 24);
+    {
+        wxMemoryDC memory(picture);
+        wxScreenDC screen;
+        memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+    }
+    return picture.SaveFile(path, wxBITMAP_TYPE_PNG);
+}
+
+// The part of the screen that is not plain background: a message box appears on an
+// otherwise empty screen, so this is the box.
+wxRect DrawnPart() {
+    const wxSize size = wxGetDisplaySize();
+    wxBitmap screenBitmap(size, 24);
+    {
+        wxMemoryDC memory(screenBitmap);
+        wxScreenDC screen;
+        memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    }
+    const wxImage image = screenBitmap.ConvertToImage();
+    const unsigned char* data = image.GetData();
+    const unsigned char* back = data;  // the top left corner is background
+    int left = size.x, top = size.y, right = -1, bottom = -1;
+    for (int y = 0; y < size.y; ++y)
+        for (int x = 0; x < size.x; ++x) {
+            const unsigned char* p = data + 3 * (static_cast<size_t>(y) * size.x + x);
+            if (p[0] == back[0] && p[1] == back[1] && p[2] == back[2]) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    if (right < 0) return {};
+    return wxRect(wxPoint(left, top), wxPoint(right, bottom));
+}
+
+// Sees each message box as it opens, so that the picture taker can close it.
+class MessageBoxWatcher : public wxModalDialogHook {
+public:
+    wxDialog* current = nullptr;
+
+protected:
+    int Enter(wxDialog* dialog) override {
+        current = dialog;
+        return wxID_NONE;  // show it
+    }
+    void Exit(wxDialog*) override { current = nullptr; }
+};
+
+class ShotsApp : public wxApp {
+public:
+    bool OnInit() override {
+        SetUpToolkit(*this);
+        // Toolkit errors go to the terminal: a log box would wait for a click forever.
+        delete wxLog::SetActiveTarget(new wxLogStderr);
+        for (int i = 1; i < argc; ++i) wanted_.insert(std::string(argv[i].utf8_str()));
+        outDir_ = wxGetenv("NESTREL_SHOTS_DIR") ? wxString(wxGetenv("NESTREL_SHOTS_DIR")) : wxString("shots");
+        if (!wxDirExists(outDir_)) wxMkdir(outDir_);
+        context_ = std::make_unique<AppContext>(AppContext{counters_, std::string(wxGetCwd().utf8_str()), {}, {}});
+        SetResSearchDirs({context_->installDir});
+        frame_ = new NestrelFrame(*context_, "Nestrel", wxPoint(50, 50), wxSize(700, 500));
+        frame_->Show();
+        SetTopWindow(frame_);
+        watcher_.Register();
+        CallAfter([this] { TakeAll(); });
+        return true;
+    }
+
+private:
+    bool Wanted(const std::string& name) const { return wanted_.empty() || wanted_.count(name) != 0; }
+    wxString PathFor(const std::string& name) const { return outDir_ + "/" + wxString::FromUTF8(name) + ".png"; }
+
+    void SelectFirstSim() {
+        for (int id : {ID_FAMILY_LIST, ID_SIM_LIST}) {
+            auto* list = dynamic_cast<RowListCtrl*>(wxWindow::FindWindowById(id, frame_));
+            if (list == nullptr || list->GetCount() == 0) continue;
+            list->SetSelection(0);
+            wxCommandEvent event(wxEVT_LISTBOX, id);
+            event.SetEventObject(list);
+            event.SetInt(0);
+            list->GetEventHandler()->ProcessEvent(event);
+        }
+    }
+
+    void TakeAll() {
+        SelectFirstSim();
+        Settle();
+        ShotContext context{*frame_};
+        for (const Shot& shot : RegisteredShots()) {
+            if (!Wanted(shot.name)) continue;
+            wxWindow* window = shot.make(context);
+            if (window == nullptr) {
+                Report(shot.name, false);
+                continue;
+            }
+            window->Show();
+            window->Raise();
+            window->Update();
+            Settle();
+            Settle();
+            Report(shot.name, SaveRect(window->GetScreenRect(), PathFor(shot.name)));
+            if (window != frame_) window->Destroy();
+            Settle();
+        }
+        // Message boxes are pictured on an empty screen, then closed as Cancel would.
+        frame_->Hide();
+        Settle();
+        for (const MessageShot& shot : RegisteredMessageShots()) {
+            if (!Wanted(shot.name)) continue;
+            bool saved = false;
+            wxTimer timer;
+            timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+                if (watcher_.current == nullptr) return;
+                timer.Stop();
+                Settle();
+                saved = SaveRect(DrawnPart(), PathFor(shot.name));
+                if (watcher_.current != nullptr) gtk_dialog_response(watcher_.current->GetHandle(), -4);
+            });
+            timer.Start(200);
+            shot.open(context);
+            timer.Stop();
+            Report(shot.name, saved);
+            Settle();
+        }
+        // Close without asking and without saving anything: nothing of the user's or
+        // of the staged folder changes.
+        frame_->Destroy();
+        ExitMainLoop();
+    }
+
+    void Report(const std::string& name, bool ok) {
+        std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(PathFor(name).utf8_str()));
+        if (!ok) failed_ = true;
+    }
+
+public:
+    int OnExit() override {
+        watcher_.Unregister();
+        return wxApp::OnExit();
+    }
+    int OnRun() override {
+        wxApp::OnRun();
+        return failed_ ? 1 : 0;
+    }
+
+private:
+    IdCounters counters_;
+    std::unique_ptr<AppContext> context_;
+    NestrelFrame* frame_ = nullptr;
+    MessageBoxWatcher watcher_;
+    std::set<std::string> wanted_;
+    wxString outDir_;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP(ShotsApp);
