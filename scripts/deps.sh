@@ -8,7 +8,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
   xvfb xauth imagemagick time
-  libgedcom-perl
+  libgedcom-perl lintian dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

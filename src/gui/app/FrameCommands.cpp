@@ -10,6 +10,7 @@ void NestrelFrame::BindCommands() {
     Bind(wxEVT_CLOSE_WINDOW, &NestrelFrame::OnCloseRequest, this);
     BindListCommands();
     BindFileCommands();
+    BindExportCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools
     // and buttons exist and do nothing until then.

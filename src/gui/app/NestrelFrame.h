@@ -126,6 +126,8 @@ private:
     void BindCommands();      // FrameCommands.cpp
     void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
     void BindFileCommands();  // FrameFiles.cpp: ids 17-22
+    void BindExportCommands();  // FrameExport.cpp: id 90
+    void OnExportGedcom(wxCommandEvent& event);
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
