@@ -16,3 +16,5 @@ int RunCheck(const CliOptions& options, const std::string& path);
 int RunResave(const CliOptions& options, const std::string& in, const std::string& out);
 /// The neighborhood as a GEDCOM file, to `out` or (when empty) to stdout.
 int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
+/// The family dialog's member list of one family: name, age, match.
+int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);

@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
     CLI::App* check = app.add_subcommand(
         "check", "Report what is wrong or fragile in a file; exit 1 when something is found");
     check->add_option("FILE", file, "Neighborhood file")->required();
+    std::string familyName;
+    CLI::App* members = app.add_subcommand("members", "Print a family's member list: name, age, match");
+    members->add_option("FILE", file, "Neighborhood file")->required();
+    members->add_option("FAMILY", familyName, "Family name")->required();
     CLI::App* resave = app.add_subcommand("resave", "Read a file and write it back with Nestrel's writer");
     resave->add_option("IN", file, "Neighborhood file to read")->required();
     resave->add_option("OUT", out, "File to write")->required();
@@ -45,6 +49,7 @@ int main(int argc, char** argv) {
     if (*info) return RunInfo(options, file);
     if (*dump) return RunDump(options, file);
     if (*check) return RunCheck(options, file);
+    if (*members) return RunMembers(options, file, familyName);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
     std::cout << app.help();

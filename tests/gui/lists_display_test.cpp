@@ -2,6 +2,7 @@
 // selector and the activation of a row; and the controls the panel starts with.
 #include <wx/panel.h>
 
+#include "editing_support.h"
 #include "lists_support.h"
 #include "storage/ProgramSettings.h"
 #include "support/FrameFixture.h"
@@ -89,7 +90,20 @@ TEST_F(DisplayListTest, PanelButtonsAndTheirMenuItemsReachTheWindow) {
     // Every command button is handled whether it sends a button event (a click) or a
     // menu event (its menu item or tool); the commands of windows still to come as well.
     NestrelFrame& frame = BuildFrame();
-    for (int id : {ID_ADD_FAMILY, ID_FULL_LIST, ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY}) {
+    // Add Family opens the family dialog either way.
+    {
+        wxWindow* button = wxWindow::FindWindowById(ID_ADD_FAMILY, &frame);
+        ASSERT_NE(button, nullptr);
+        for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {
+            wxCommandEvent event(type, ID_ADD_FAMILY);
+            event.SetEventObject(button);
+            bool handled = false;
+            wxTEST_DIALOG(handled = button->GetEventHandler()->ProcessEvent(event),
+                          editing_test::AnswerFamily([](NewFamilyDlg*) { return wxID_CANCEL; }));
+            EXPECT_TRUE(handled) << "Add Family unhandled";
+        }
+    }
+    for (int id : {ID_FULL_LIST, ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY}) {
         wxWindow* button = wxWindow::FindWindowById(id, &frame);
         ASSERT_NE(button, nullptr) << id;
         for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {

@@ -129,9 +129,21 @@ std::vector<MemberRow> FamilyMemberRows(const SimRegistry& registry, const Famil
                                         const std::vector<const Sim*>& pending) {
     std::vector<MemberRow> rows;
     auto add = [&](const Sim* sim) {
-        rows.push_back({sim->id, sim->FullName(), LifeStageText(sim->LifeStage()), sim->PartnerFullName(registry)});
+        const Sim* partner = sim->Partner(registry);
+        rows.push_back({sim->id, sim->ShownFullName(), LifeStageText(sim->LifeStage()),
+                        partner ? partner->ShownFullName() : std::string()});
     };
     for (const Sim* member : family.members) add(member);
     for (const Sim* sim : pending) add(sim);
     return rows;
+}
+
+std::vector<std::string> FamilyFriendNames(const SimRegistry& registry, const Family& family) {
+    std::vector<std::string> names;
+    names.reserve(family.friendIds.size());
+    for (int32_t id : family.friendIds) {
+        const Sim* sim = registry.FindSim(id);
+        names.push_back(sim ? sim->FullName() : std::string());
+    }
+    return names;
 }

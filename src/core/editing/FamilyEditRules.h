@@ -74,3 +74,7 @@ struct MemberRow {
 /// The rows: registered members in order, then the waiting Sims.
 std::vector<MemberRow> FamilyMemberRows(const SimRegistry& registry, const Family& family,
                                         const std::vector<const Sim*>& pending);
+
+/// The names of the family's friends as the last recount left them, in order;
+/// an id that no longer names a Sim gives empty text.
+std::vector<std::string> FamilyFriendNames(const SimRegistry& registry, const Family& family);

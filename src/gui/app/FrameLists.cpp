@@ -126,21 +126,6 @@ Family* NestrelFrame::SelectedFamilyForEdit() {
     return family;
 }
 
-void NestrelFrame::OnAddFamily(wxCommandEvent&) {
-    // A new family is made and edited in the family dialog, which is not part of the
-    // program yet; until it is, the command leaves the neighborhood alone.
-}
-
-void NestrelFrame::OnEditFamily(wxCommandEvent&) {
-    // The family dialog opens on the selected family (and Sim) once it exists; the
-    // selection is checked already so the user hears about a missing one.
-    SelectedFamilyForEdit();
-}
-
-void NestrelFrame::OnFamilyDoubleClick(wxCommandEvent&) { SelectedFamilyForEdit(); }
-
-void NestrelFrame::OnSimDoubleClick(wxCommandEvent&) { SelectedFamilyForEdit(); }
-
 void NestrelFrame::OnDeleteSim(wxCommandEvent&) {
     Sim* sim = SelectedSim();
     if (sim == nullptr) return;

@@ -91,6 +91,14 @@ public:
     int32_t DisplayRowSimId(long row) const;
     // ---- end of the lists ----
 
+    // ---- Families and Sims edited (FrameEditing.cpp) ----
+    /// Opens the family dialog on a new family; on OK the family joins the neighborhood.
+    void AddFamily();
+    /// Opens the family dialog on a registered family, with a Sim of it to pre-select
+    /// (-1 for none). Also the way the Sim card and the search dialog edit a family.
+    void EditFamily(int32_t familyId, int32_t preselectSimId);
+    // ---- end of the editing commands ----
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".

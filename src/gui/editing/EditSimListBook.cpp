@@ -1,0 +1,37 @@
+#include "editing/EditSimListBook.h"
+
+#include <wx/imaglist.h>
+
+#include "common/ArtProvider.h"
+#include "common/FontScale.h"
+#include "editing/EditBasicInfoPage.h"
+#include "editing/EditCareerInfoPage.h"
+
+EditSimListBook::EditSimListBook(wxWindow* parent, SimRegistry& registry, const CareerList* careers, Sim* sim,
+                                 std::vector<const Sim*> pending)
+    : wxListbook(parent, wxID_ANY, wxDefaultPosition, FontScaled(parent, wxSize(450, 400)), wxLB_LEFT) {
+    auto* images = new wxImageList(32, 32);
+    for (const char* name : {"BASICEDIT", "CAREER", "FRIENDFACE", "HEARTRED"})
+        images->Add(IconResource(name, wxSize(32, 32)));
+    AssignImageList(images);
+
+    basic_ = new EditBasicInfoPage(this, registry, std::move(pending));
+    career_ = new EditCareerInfoPage(this, careers);
+    AddPage(basic_, _("Basic Info"), true, 0);
+    AddPage(career_, _("Career"), false, 1);
+    for (EditSimPage* page : Pages()) page->LoadFromSim(sim);
+    basic_->OnLifeStageChanged([this](int stage) { career_->SetLifeStage(stage); });
+    SetSelection(0);
+    Bind(wxEVT_LISTBOOK_PAGE_CHANGING, &EditSimListBook::OnPageChanging, this);
+}
+
+std::vector<EditSimPage*> EditSimListBook::Pages() const {
+    return {basic_, career_};
+}
+
+void EditSimListBook::OnPageChanging(wxBookCtrlEvent& event) {
+    const int left = event.GetOldSelection();
+    if (left == 0) career_->SetLifeStage(basic_->LifeStage());
+    if (left == 1) basic_->SelectLifeStage(career_->LifeStage());
+    event.Skip();
+}
