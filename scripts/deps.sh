@@ -7,8 +7,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
-  xvfb xauth imagemagick time
   libgedcom-perl lintian dpkg-dev file
+  xvfb xauth x11-utils imagemagick time
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -36,7 +36,11 @@ fi
 shot=$root/build/nestrel-main-window.png
 rm -f "$shot"
 echo "No display: starting Nestrel on a virtual display to take a picture of its main window."
-(cd "$stage" && NESTREL_SCREENSHOT="$shot" timeout 120 "$root/scripts/xvfb.sh" "$program")
+# A throwaway HOME: the picture run must not touch the user's configuration.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+(cd "$stage" && HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+  NESTREL_SCREENSHOT="$shot" timeout 120 "$root/scripts/xvfb.sh" "$program")
 if [[ ! -s $shot ]]; then
   echo "error: Nestrel did not show its main window" >&2
   exit 1

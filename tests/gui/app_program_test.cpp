@@ -3,6 +3,9 @@
 // window and closes it).
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 
 #include <wx/image.h>
@@ -58,6 +61,33 @@ TEST(ProgramTest, ConfiguredInstallDirectoryWins) {
     ExpectMainWindowPicture(root / "shot.png");
     // Without the configured value this start would have made the per-user folder.
     EXPECT_FALSE(fs::exists(root / "home/.local/share/Nestrel"));
+}
+
+// Every file below a folder with its contents.
+std::map<std::string, std::string> Snapshot(const std::string& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+TEST(ProgramTest, APictureRunChangesNoFile) {
+    // A staged folder as scripts/run.sh makes it, with a neighborhood to offer for
+    // saving and a configuration of the user's.
+    TempDir root;
+    PutCareerFile(root / "stage/Data");
+    fs::create_directories(root / "stage/Saved");
+    fs::copy_file(SourceDir() + "/resources/Data/Example.NBD", root / "stage/Saved/DefaultSims.NBD");
+    WriteTextFile(root / "home/.config/Nestrel.conf", "SimFile=DefaultSims\n");
+    const auto stageBefore = Snapshot(root / "stage");
+    const auto homeBefore = Snapshot(root / "home");
+    ASSERT_EQ(RunProgram(root / "stage", root / "home", root / "shot.png"), 0);
+    ASSERT_TRUE(fs::exists(root / "shot.png"));
+    EXPECT_EQ(Snapshot(root / "stage"), stageBefore);
+    EXPECT_EQ(Snapshot(root / "home"), homeBefore);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "storage/NeighborhoodFile.h"
 #include "support/FrameFixture.h"
 
+#include <cstdlib>
+
 #include <wx/radiobox.h>
 
 namespace {
@@ -77,6 +79,51 @@ TEST_F(EditingTest, AddFamilyWithTwoMembersSavesAndLoadsTheirCareers) {
     Sim* nina = frame.Registry().FindSimByName("Nina Newbie");
     ASSERT_NE(nina, nullptr);
     EXPECT_EQ(nina->LifeStage(), kLifeStageAdult);
+}
+
+TEST_F(EditingTest, FileSavedAfterASequenceOfEditsPassesTheCheck) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family* smith = AddFamily(registry, "Smith");
+    Sim* ann = AddMember(registry, smith, "Ann", kLeo, false);
+    Sim* bob = AddMember(registry, smith, "Bob", kLeo, true);
+    Family* jones = AddFamily(registry, "Jones");
+    Sim* joe = AddMember(registry, jones, "Joe", kLeo, true);
+    ann->AddFriend(registry, joe->id, true);
+    bob->AddFriend(registry, joe->id, true);
+    bob->AddChemistry(registry, joe->id, 1, true);
+    ann->SetPartner(registry, kStatusMarried, joe->id);
+    frame.RefreshFamilies();
+    ChooseFamily(frame, "Smith");
+    // Rename a member and the family, add a member, remove a registered one.
+    wxTEST_DIALOG(frame.ProcessCommand(ID_EDIT_FAMILY),
+                  AnswerFamily([&](NewFamilyDlg* dlg) {
+                      dlg->EditMember(0);
+                      dlg->NewMember();
+                      dlg->MemberList()->Select(1);
+                      dlg->RemoveMember();
+                      dlg->NameField()->SetValue("Smythe");
+                      return dlg->Accept() ? wxID_OK : wxID_CANCEL;
+                  }),
+                  AnswerSim([](EditSimDialog* d) { return NameAndOk(d, "Anna"); }),
+                  AnswerSim([](EditSimDialog* d) { return NameAndOk(d, "Cleo"); }),
+                  ExpectMessageBox(wxID_YES, "", "Delete?"));
+    ASSERT_EQ(smith->memberCount, 2);
+    const std::string path = root_ / "edited.NBD";
+    ASSERT_TRUE(frame.SaveTo(path));
+    const std::string command =
+        std::string(NESTREL_CLI) + " --inst '" + installDir_ + "' check '" + path + "' > '" + (root_ / "check.txt") + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    ASSERT_TRUE(frame.LoadFile(path));
+    Sim* anna = frame.Registry().FindSimByName("Anna Smythe");
+    Sim* joe2 = frame.Registry().FindSimByName("Joe Jones");
+    ASSERT_NE(anna, nullptr);
+    ASSERT_NE(joe2, nullptr);
+    EXPECT_EQ(anna->partnerId, joe2->id);
+    EXPECT_TRUE(joe2->HasFriend(anna->id));
+    EXPECT_EQ(joe2->friendIds.size(), 1u);  // Bob went, and his link with him
+    EXPECT_EQ(joe2->chemistry.Count(), 0u);
+    EXPECT_NE(frame.Registry().FindSimByName("Cleo Smythe"), nullptr);
 }
 
 TEST_F(EditingTest, OkRefusalsOfTheFamilyDialog) {

@@ -46,3 +46,51 @@ inline std::string Cell(wxListCtrl* list, long row, int column) {
 }
 
 }  // namespace editing_test
+
+#include <wx/choicdlg.h>
+#include <wx/listbox.h>
+
+#include "editing/EditFriendsPage.h"
+#include "editing/EditMatchPage.h"
+#include "editing/EnterFriendsDlg.h"
+#include "editing/MakeMatchDlg.h"
+
+namespace editing_test {
+
+/// Selects the entry of a list box whose text starts with `prefix`; -1 when none.
+inline int SelectStarting(wxListBox* list, const std::string& prefix) {
+    for (unsigned i = 0; i < list->GetCount(); ++i)
+        if (std::string(list->GetString(i).utf8_str()).rfind(prefix, 0) == 0) {
+            list->SetSelection(static_cast<int>(i));
+            return static_cast<int>(i);
+        }
+    return -1;
+}
+
+/// In a picker: chooses the family, then adds the member, as the double-click does.
+inline void PickMember(EnterFriendsDlg* picker, const std::string& family, const std::string& member) {
+    const int f = SelectStarting(picker->FamilyColumn(), family);
+    ASSERT_GE(f, 0) << family;
+    picker->ChooseFamily(f);
+    const int m = SelectStarting(picker->MemberColumn(), member);
+    ASSERT_GE(m, 0) << member;
+    picker->AddMemberAt(m);
+}
+
+/// Answers the chemistry type question with a type index.
+class AnswerChemistryType : public wxExpectModalBase<wxSingleChoiceDialog, AnswerChemistryType> {
+public:
+    explicit AnswerChemistryType(int type) : type_(type) {}
+
+protected:
+    int OnInvoked(wxSingleChoiceDialog* dlg) const override {
+        dlg->SetSelection(type_);
+        return wxID_OK;
+    }
+    wxString GetDefaultDescription() const override { return "the chemistry type question"; }
+
+private:
+    int type_;
+};
+
+}  // namespace editing_test

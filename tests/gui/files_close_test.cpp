@@ -140,8 +140,8 @@ TEST_F(CloseTest, NeverSavedNeighborhoodWithoutAskToSaveGetsTheFileSelector) {
     PumpEvents();
     EXPECT_FALSE(frame_);
     EXPECT_NE(FileText(path).find("[Goth]"), std::string::npos);
-    // The file chosen for the save does not become the file in use.
-    EXPECT_EQ(Config("SimFile"), "Unsaved");
+    // The file chosen for the save becomes the file in use, opened at the next start.
+    EXPECT_EQ(Config("SimFile"), path);
 }
 
 TEST_F(CloseTestWithFile, FamiliesAddedAfterAFailedLoadAreOfferedForSaving) {
@@ -166,7 +166,7 @@ TEST_F(CloseTestWithFile, FamiliesAddedAfterAFailedLoadAreOfferedForSaving) {
     PumpEvents();
     EXPECT_FALSE(frame_);
     EXPECT_NE(FileText(path).find("[Goth]"), std::string::npos);
-    EXPECT_EQ(Config("SimFile"), "");  // the failed load left no file in use to remember
+    EXPECT_EQ(Config("SimFile"), path);  // the file the families were saved to
 }
 
 TEST_F(CloseTestWithFile, ACloseThatCannotBeRefusedAsksNothingAndSavesToTheKnownFile) {

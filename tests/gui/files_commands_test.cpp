@@ -5,6 +5,7 @@
 #include <wx/menu.h>
 
 #include "app/CommandIds.h"
+#include "app/ConfigStore.h"
 #include "base/FileIO.h"
 #include "files_fixture.h"
 #include "model/Sim.h"
@@ -151,7 +152,7 @@ TEST_F(SaveTest, NeverSavedNeighborhoodAsksForANameAndCancelWritesNothing) {
     EXPECT_EQ(frame.CurrentFile(), "Unsaved");
 }
 
-TEST_F(SaveTest, NeverSavedNeighborhoodIsWrittenToTheChosenNameWhichDoesNotBecomeCurrent) {
+TEST_F(SaveTest, NeverSavedNeighborhoodIsWrittenToTheChosenNameWhichBecomesCurrent) {
     NestrelFrame& frame = BuildFrame();
     AddFamilyInMemory(frame, "Goth", "Bella");
     frame.SetModified(true);
@@ -161,9 +162,21 @@ TEST_F(SaveTest, NeverSavedNeighborhoodIsWrittenToTheChosenNameWhichDoesNotBecom
     frame.ProcessCommand(ID_SAVE);
     EXPECT_NE(FileText(path).find("Name0=Bella"), std::string::npos);
     EXPECT_FALSE(frame.IsModified());
-    EXPECT_EQ(frame.CurrentFile(), "Unsaved");
+    EXPECT_EQ(frame.CurrentFile(), path);
+    EXPECT_EQ(frame.File().CurrentFileName(), path);
     EXPECT_EQ(StatusField(0), "");
-    EXPECT_EQ(StatusField(1), "Current File: Unsaved");
+    EXPECT_EQ(StatusField(1), "Current File: Chosen.NBD");
+
+    // The next Save writes there without asking, and the close remembers the file.
+    AddFamilyInMemory(frame, "Lee", "Ann");
+    frame.SetModified(true);
+    frame.ProcessCommand(ID_SAVE);
+    EXPECT_EQ(asked_.size(), 1u);
+    EXPECT_NE(FileText(path).find("[Lee]"), std::string::npos);
+    wxTEST_DIALOG(frame.Close(), ExpectMessageBox(wxID_NO, "Do you want to save your Sim data?", "Save?"));
+    PumpEvents();
+    EXPECT_FALSE(frame_);
+    EXPECT_EQ(ReadConfigText("SimFile"), path);
 }
 
 TEST_F(SaveTest, SaveAsMakesTheNewNameCurrentThenSaveWritesThere) {

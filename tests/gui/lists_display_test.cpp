@@ -1,5 +1,7 @@
 // The display list: its columns, rows, colours by highlight mode, order, the hour
 // selector and the activation of a row; and the controls the panel starts with.
+#include <functional>
+
 #include <wx/panel.h>
 
 #include "editing_support.h"
@@ -103,7 +105,7 @@ TEST_F(DisplayListTest, PanelButtonsAndTheirMenuItemsReachTheWindow) {
             EXPECT_TRUE(handled) << "Add Family unhandled";
         }
     }
-    for (int id : {ID_FULL_LIST, ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY}) {
+    for (int id : {ID_FULL_LIST, ID_ORDER}) {
         wxWindow* button = wxWindow::FindWindowById(id, &frame);
         ASSERT_NE(button, nullptr) << id;
         for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {
@@ -113,7 +115,8 @@ TEST_F(DisplayListTest, PanelButtonsAndTheirMenuItemsReachTheWindow) {
         }
     }
     // These ask for a selection first, which the empty neighborhood does not have.
-    for (int id : {ID_EDIT_FAMILY, ID_DELETE_SIM, ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS}) {
+    for (int id : {ID_EDIT_FAMILY, ID_DELETE_SIM, ID_SHOW_FRIENDS, ID_POSSIBLE_FRIENDS, ID_CHEMISTRY_SIMS,
+                   ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY}) {
         wxWindow* button = wxWindow::FindWindowById(id, &frame);
         ASSERT_NE(button, nullptr) << id;
         for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {
@@ -311,6 +314,37 @@ TEST_F(DisplayListTest, ClearingAndDisablingFromTheFileCommands) {
     EXPECT_FALSE(HourChoice(frame)->IsEnabled());
     frame.EnableHourChoice(true);
     EXPECT_TRUE(HourChoice(frame)->IsEnabled());
+}
+
+TEST_F(DisplayListTest, RefillingTheListClearsItsSelection) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Sim* ed = registry.FindSimByName("Ed Work");
+    ASSERT_NE(ed, nullptr);
+    ed->AddFriend(registry, registry.FindSimByName("Flo Idle")->id, true);
+    // Another mode, and another Sim, each after a row was selected.
+    const std::vector<std::function<void()>> refills = {
+        [&] { frame.ProcessCommand(ID_POSSIBLE_FRIENDS); },
+        [&] {
+            ChooseFamily(frame, "Work");
+            ChooseSim(frame, "Ed");
+        },
+    };
+    for (size_t i = 0; i < refills.size(); ++i) {
+        SCOPED_TRACE(i);
+        ChooseFamily(frame, "Home");
+        ChooseSim(frame, "Rose");
+        frame.ProcessCommand(ID_SHOW_FRIENDS);
+        wxListCtrl* list = DisplayCtrl(frame);
+        ASSERT_GE(list->GetItemCount(), 2);
+        list->SetItemState(1, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                           wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+        ASSERT_EQ(list->GetSelectedItemCount(), 1);
+        refills[i]();
+        EXPECT_GT(list->GetItemCount(), 0);
+        EXPECT_EQ(list->GetSelectedItemCount(), 0);
+        EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), -1);
+    }
 }
 
 }  // namespace

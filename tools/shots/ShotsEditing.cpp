@@ -7,6 +7,8 @@
 #include "editing/AdvancedPropDlg.h"
 #include "editing/EditSimDialog.h"
 #include "editing/EditSimListBook.h"
+#include "editing/EnterFriendsDlg.h"
+#include "editing/MakeMatchDlg.h"
 #include "editing/NewFamilyDlg.h"
 #include "model/Family.h"
 #include "model/Sim.h"
@@ -43,5 +45,28 @@ ShotRegistration careerShot("edit-sim-career", [](ShotContext& shot) { return Si
 bool townie = true, vampire = false, atCollege = false;
 ShotRegistration statusShot("sim-status", [](ShotContext& shot) -> wxWindow* {
     return new AdvancedPropDlg(&shot.frame, townie, vampire, atCollege);
+});
+}  // namespace
+
+namespace {
+ShotRegistration friendsShot("edit-sim-friends", [](ShotContext& shot) { return SimDialogOnPage(shot, 2); });
+ShotRegistration loveShot("edit-sim-love", [](ShotContext& shot) { return SimDialogOnPage(shot, 3); });
+
+ShotRegistration friendPickerShot("friend-picker", [](ShotContext& shot) -> wxWindow* {
+    Sim* sim = FirstSim(shot.frame);
+    if (!sim) return nullptr;
+    return new EnterFriendsDlg(&shot.frame, shot.frame.Registry(), sim->friendIds, sim);
+});
+
+ShotRegistration chemistryPickerShot("chemistry-picker", [](ShotContext& shot) -> wxWindow* {
+    Sim* sim = FirstSim(shot.frame);
+    if (!sim) return nullptr;
+    return new EnterChemistryDlg(&shot.frame, shot.frame.Registry(), ChemistryOf(*sim), sim);
+});
+
+ShotRegistration makeMatchShot("make-match", [](ShotContext& shot) -> wxWindow* {
+    Sim* sim = FirstSim(shot.frame);
+    if (!sim) return nullptr;
+    return new MakeMatchDlg(&shot.frame, shot.frame.Registry(), sim->status, sim->partnerId, sim, sim->LifeStage());
 });
 }  // namespace

@@ -4,6 +4,7 @@
 // HOME: the program is started from the staged folder exactly as the user starts it,
 // and closed without saving anything.
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -50,31 +51,34 @@ bool SaveRect(const wxRect& rect, const wxString& path) {
     return picture.SaveFile(path, wxBITMAP_TYPE_PNG);
 }
 
-// The part of the screen that is not plain background: a message box appears on an
-// otherwise empty screen, so this is the box.
-wxRect DrawnPart() {
-    const wxSize size = wxGetDisplaySize();
-    wxBitmap screenBitmap(size, 24);
-    {
-        wxMemoryDC memory(screenBitmap);
-        wxScreenDC screen;
-        memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+std::string Run(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        ::pclose(pipe);
     }
-    const wxImage image = screenBitmap.ConvertToImage();
-    const unsigned char* data = image.GetData();
-    const unsigned char* back = data;  // the top left corner is background
-    int left = size.x, top = size.y, right = -1, bottom = -1;
-    for (int y = 0; y < size.y; ++y)
-        for (int x = 0; x < size.x; ++x) {
-            const unsigned char* p = data + 3 * (static_cast<size_t>(y) * size.x + x);
-            if (p[0] == back[0] && p[1] == back[1] && p[2] == back[2]) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    if (right < 0) return {};
-    return wxRect(wxPoint(left, top), wxPoint(right, bottom));
+    return out;
+}
+
+// The X window of a top-level window titled `title`, as the window manager would see
+// it; empty while there is none (a message box is mapped a moment after it opens).
+std::string WindowIdTitled(const wxString& title) {
+    const std::string tree = Run("xwininfo -root -tree 2>/dev/null");
+    const std::string wanted = "\"" + std::string(title.utf8_str()) + "\": (";
+    const size_t at = tree.find(wanted);
+    if (at == std::string::npos) return {};
+    const size_t lineStart = tree.rfind('\n', at) + 1;
+    const size_t idStart = tree.find("0x", lineStart);
+    if (idStart == std::string::npos || idStart > at) return {};
+    return tree.substr(idStart, tree.find(' ', idStart) - idStart);
+}
+
+// A native message box is no wx window: it is pictured from the X server.
+bool SaveWindow(const std::string& id, const wxString& path) {
+    const std::string command = "import -window " + id + " '" + std::string(path.utf8_str()) + "' 2>/dev/null";
+    return std::system(command.c_str()) == 0 && wxFileExists(path);
 }
 
 // Sees each message box as it opens, so that the picture taker can close it.
@@ -145,19 +149,20 @@ private:
             if (window != frame_) window->Destroy();
             Settle();
         }
-        // Message boxes are pictured on an empty screen, then closed as Cancel would.
-        frame_->Hide();
-        Settle();
+        // Message boxes are pictured as they appear, then closed as the close box would.
         for (const MessageShot& shot : RegisteredMessageShots()) {
             if (!Wanted(shot.name)) continue;
             bool saved = false;
             wxTimer timer;
+            int tries = 0;
             timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-                if (watcher_.current == nullptr) return;
+                if (watcher_.current == nullptr || watcher_.current->GetHandle() == nullptr) return;
+                const std::string id = WindowIdTitled(watcher_.current->GetTitle());
+                if (id.empty() && ++tries < 25) return;  // not mapped yet
                 timer.Stop();
-                Settle();
-                saved = SaveRect(DrawnPart(), PathFor(shot.name));
-                if (watcher_.current != nullptr) gtk_dialog_response(watcher_.current->GetHandle(), -4);
+                wxMilliSleep(300);  // drawn
+                saved = !id.empty() && SaveWindow(id, PathFor(shot.name));
+                gtk_dialog_response(watcher_.current->GetHandle(), -4);  // as the close box does
             });
             timer.Start(200);
             shot.open(context);

@@ -22,3 +22,15 @@ ShotRegistration mainWindow("main-window", [](ShotContext& c) -> wxWindow* {
 ShotRegistration likesChart("likes-chart", [](ShotContext& c) -> wxWindow* { return new LikesChartDlg(&c.frame); });
 
 }  // namespace
+
+namespace {
+
+// Closed as Cancel, these questions change nothing.
+MessageShotRegistration deleteQuestion("delete-sim-question", [](ShotContext& c) {
+    wxCommandEvent event(wxEVT_BUTTON, ID_DELETE_SIM);
+    c.frame.ProcessWindowEvent(event);
+});
+
+MessageShotRegistration saveQuestion("save-question", [](ShotContext& c) { Command(c.frame, ID_NEW); });
+
+}  // namespace

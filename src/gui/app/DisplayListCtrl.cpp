@@ -14,6 +14,11 @@ DisplayListCtrl::DisplayListCtrl(wxWindow* parent, wxWindowID id, const wxSize& 
 }
 
 void DisplayListCtrl::SetRows(std::vector<DisplayRow> rows) {
+    // The new rows stand for other Sims: a selection kept from the old ones would
+    // mark a row the user never chose (and hide its colours).
+    for (long item = GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); item != -1;
+         item = GetNextItem(item, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
+        SetItemState(item, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
     rows_ = std::move(rows);
     attrs_.clear();
     attrOfRow_.clear();

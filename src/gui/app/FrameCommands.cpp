@@ -11,6 +11,7 @@ void NestrelFrame::BindCommands() {
     BindListCommands();
     BindFileCommands();
     BindExportCommands();
+    BindEditingCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools
     // and buttons exist and do nothing until then.
@@ -18,10 +19,10 @@ void NestrelFrame::BindCommands() {
         ID_ABOUT, ID_CHECK_UPDATES, ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_HOMELESS, ID_MATCHMAKER,
         ID_SIM_GROUPS, ID_MOVE_OUT, ID_EVICT, ID_TRANSFER, ID_SETTINGS, ID_FILE_PROPERTIES,
         ID_FIND_SIM, ID_NAME_GENERATOR, ID_CREATE_TREE, ID_SHOW_TREE, ID_CAREER_INFO, ID_FULL_LIST,
-        ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY};
+        ID_ORDER};
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
     // The panel's buttons among them send button events, not menu events.
-    for (int id : {ID_FULL_LIST, ID_ORDER, ID_EDIT_FRIENDS, ID_EDIT_CHEMISTRY})
+    for (int id : {ID_FULL_LIST, ID_ORDER})
         Bind(wxEVT_BUTTON, &NestrelFrame::OnLaterCommand, this, id);
 }
 

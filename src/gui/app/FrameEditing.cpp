@@ -1,5 +1,7 @@
 #include "app/NestrelFrame.h"
 #include "common/WxString.h"
+#include "app/CommandIds.h"
+#include "editing/EnterFriendsDlg.h"
 #include "editing/NewFamilyDlg.h"
 #include "model/Family.h"
 
@@ -49,3 +51,38 @@ void NestrelFrame::OnEditFamily(wxCommandEvent&) {
 void NestrelFrame::OnFamilyDoubleClick(wxCommandEvent& event) { OnEditFamily(event); }
 
 void NestrelFrame::OnSimDoubleClick(wxCommandEvent& event) { OnEditFamily(event); }
+
+void NestrelFrame::BindEditingCommands() {
+    // Tools and menu items send menu events, the panel's buttons button events.
+    Bind(wxEVT_MENU, &NestrelFrame::OnEditFriends, this, ID_EDIT_FRIENDS);
+    Bind(wxEVT_BUTTON, &NestrelFrame::OnEditFriends, this, ID_EDIT_FRIENDS);
+    Bind(wxEVT_MENU, &NestrelFrame::OnEditChemistry, this, ID_EDIT_CHEMISTRY);
+    Bind(wxEVT_BUTTON, &NestrelFrame::OnEditChemistry, this, ID_EDIT_CHEMISTRY);
+}
+
+void NestrelFrame::OnEditFriends(wxCommandEvent&) {
+    Sim* sim = SelectedSim();
+    if (sim == nullptr) return;
+    const int32_t simId = sim->id;
+    EnterFriendsDlg picker(this, registry_, sim->friendIds, sim);
+    if (picker.ShowModal() != wxID_OK) return;
+    // The picker may have outlived the Sim's record; look it up again.
+    sim = registry_.FindSim(simId);
+    if (sim == nullptr) return;
+    SaveFriends(registry_, *sim, picker.Ids());
+    SetModified(true);
+    RefreshFamilies();
+}
+
+void NestrelFrame::OnEditChemistry(wxCommandEvent&) {
+    Sim* sim = SelectedSim();
+    if (sim == nullptr) return;
+    const int32_t simId = sim->id;
+    EnterChemistryDlg picker(this, registry_, ChemistryOf(*sim), sim);
+    if (picker.ShowModal() != wxID_OK) return;
+    sim = registry_.FindSim(simId);
+    if (sim == nullptr) return;
+    SaveChemistry(registry_, *sim, picker.Entries());
+    SetModified(true);
+    RefreshFamilies();
+}

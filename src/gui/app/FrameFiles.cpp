@@ -85,14 +85,20 @@ bool NestrelFrame::SaveTo(const std::string& name) {
         result = neighborhoodFile_.Write(target);
         // A failed write keeps the star: the changes are still only in memory.
         if (result) modified_ = registry_.modified = false;
+        // A neighborhood that had no file has one now: later saves go there without
+        // asking, and it is the one opened at the next start.
+        if (result && check == SaveNameCheck::AskForName) {
+            currentFile_ = target;
+            neighborhoodFile_.SetCurrentFileName(target);
+        }
     }
     ShowStatus(_("Ready"));
     return result;
 }
 
 bool NestrelFrame::PromptToSave() {
-    const int answer = wxMessageBox(_("Do you want to save your Sim data?"), _(Caption::Save),
-                                    wxYES_NO | wxCANCEL | wxCENTRE);
+    const int answer = ShowMessageBox(_("Do you want to save your Sim data?"), _(Caption::Save),
+                                      wxYES_NO | wxCANCEL | wxCENTRE);
     if (answer == wxCANCEL) return false;
     // A neighborhood left without a file by a failed load is saved like one never
     // saved: the user picks a name.

@@ -131,7 +131,7 @@ void NestrelFrame::OnDeleteSim(wxCommandEvent&) {
     if (sim == nullptr) return;
     const wxString question = wxString::Format(_("Are you sure you want to delete %s?"), ToWx(sim->ShownFullName()));
     // Only a clear Yes deletes: closing the question is no consent to lose a Sim.
-    if (wxMessageBox(question, wxGetTranslation(Caption::DeleteItem), wxYES_NO | wxICON_WARNING, this) != wxYES)
+    if (ShowMessageBox(question, wxGetTranslation(Caption::DeleteItem), wxYES_NO | wxICON_WARNING, this) != wxYES)
         return;
     registry_.RemoveSim(sim);
     SetModified(true);

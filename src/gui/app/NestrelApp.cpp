@@ -83,7 +83,10 @@ void NestrelApp::TakeScreenshotWhenShown(const wxString& path) {
             memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
         }
         if (!picture.SaveFile(path, wxBITMAP_TYPE_PNG)) std::fprintf(stderr, "cannot write %s\n", static_cast<const char*>(path.utf8_str()));
-        frame_->Close(true);
+        // Gone without the close request: a picture changes no file (no save, no
+        // settings, names or configuration written).
+        frame_->Destroy();
+        frame_ = nullptr;
     });
     CallAfter([this] { screenshotTimer_->StartOnce(1000); });
 }

@@ -136,6 +136,9 @@ private:
     void BindFileCommands();  // FrameFiles.cpp: ids 17-22
     void BindExportCommands();  // FrameExport.cpp: id 90
     void OnExportGedcom(wxCommandEvent& event);
+    void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
+    void OnEditFriends(wxCommandEvent& event);
+    void OnEditChemistry(wxCommandEvent& event);
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);

@@ -25,6 +25,12 @@ inline constexpr const char* NoUpdate = "No Update";
 inline constexpr const char* Promotion = "Promotion!";
 }  // namespace Caption
 
+/// Every message box of the program goes through here: a modal box with the buttons
+/// and icon of `style` (wxOK, wxYES_NO, wxCANCEL, wxICON_*, wxCENTRE), whose window
+/// title is `caption` also on GTK. Answers wxOK, wxYES, wxNO or wxCANCEL, as
+/// wxMessageBox does.
+int ShowMessageBox(const wxString& text, const wxString& caption, long style, wxWindow* parent = nullptr);
+
 /// A notice with one OK button, centred on the screen. Text and caption are shown as
 /// given (callers translate them).
 void ShowNotice(const wxString& text, const wxString& caption = wxGetTranslation(Caption::Message),

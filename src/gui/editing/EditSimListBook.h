@@ -6,6 +6,8 @@
 class CareerList;
 class EditBasicInfoPage;
 class EditCareerInfoPage;
+class EditFriendsPage;
+class EditMatchPage;
 class EditSimPage;
 class Sim;
 class SimRegistry;
@@ -19,6 +21,8 @@ public:
                     std::vector<const Sim*> pending);
     EditBasicInfoPage* BasicPage() const { return basic_; }
     EditCareerInfoPage* CareerPage() const { return career_; }
+    EditFriendsPage* FriendsPage() const { return friends_; }
+    EditMatchPage* LovePage() const { return love_; }
     /// The pages in the order OK visits them.
     std::vector<EditSimPage*> Pages() const;
 
@@ -26,4 +30,6 @@ private:
     void OnPageChanging(wxBookCtrlEvent& event);
     EditBasicInfoPage* basic_ = nullptr;
     EditCareerInfoPage* career_ = nullptr;
+    EditFriendsPage* friends_ = nullptr;
+    EditMatchPage* love_ = nullptr;
 };

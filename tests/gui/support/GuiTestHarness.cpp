@@ -123,9 +123,19 @@ void WriteTextFile(const std::string& path, const std::string& contents) {
     ASSERT_TRUE(out.good()) << "cannot write " << path;
 }
 
+namespace {
+UnexpectedDialogNet& Net() {
+    static UnexpectedDialogNet net;
+    return net;
+}
+}  // namespace
+
 void InstallGuiTestSafetyNets() {
     wxSetAssertHandler(FailOnAssert);
     delete wxLog::SetActiveTarget(new TestLog);
-    static UnexpectedDialogNet net;
-    net.Register();
+    Net().Register();
 }
+
+RealModalDialogs::RealModalDialogs() { Net().Unregister(); }
+
+RealModalDialogs::~RealModalDialogs() { Net().Register(); }

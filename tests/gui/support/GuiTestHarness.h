@@ -89,3 +89,14 @@ void WriteTextFile(const std::string& path, const std::string& contents);
 /// messages fail the current test, and a last-resort modal hook cancels dialogs that
 /// no wxTEST_DIALOG expected. Called once by the test program's main.
 void InstallGuiTestSafetyNets();
+
+/// While it lives, modal dialogs are really shown (the last-resort hook is off), for
+/// the few tests that look at a native window from outside. The test must close what
+/// it opens.
+class RealModalDialogs {
+public:
+    RealModalDialogs();
+    ~RealModalDialogs();
+    RealModalDialogs(const RealModalDialogs&) = delete;
+    RealModalDialogs& operator=(const RealModalDialogs&) = delete;
+};
