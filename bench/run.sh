@@ -2,6 +2,7 @@
 # Runs the benchmarks and prints the figures the targets are stated in:
 #   load of 100,000 Sims <= 0.5 x the INI parser, <= 6 x the floor;
 #   save <= 3 x a plain atomic write of the same bytes;
+#   GEDCOM export <= 1 x save of the same neighborhood (both through the safe writer);
 #   every operation linear: time at 100,000 <= 11 x time at 10,000 (the
 #   floors, the INI parser and the plain write are references: their growth
 #   is shown, not judged);
@@ -10,7 +11,7 @@
 set -euo pipefail
 build=${1:-build}
 shift || true
-for b in storage_bench social_bench; do
+for b in storage_bench social_bench export_bench; do
   [[ -x $build/bench/$b ]] || { echo "missing $build/bench/$b: build first" >&2; exit 2; }
 done
 out=$(mktemp -d)
@@ -18,7 +19,7 @@ trap 'rm -rf "$out"' EXIT
 
 # Single runs of the 100,000-Sim benchmarks vary by a third or more on a
 # shared machine: each benchmark runs three times and the median is used.
-for b in storage_bench social_bench; do
+for b in storage_bench social_bench export_bench; do
   "$build/bench/$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/$b.json" --benchmark_out_format=json "$@" >&2
 done
@@ -45,10 +46,11 @@ awk '
       for (s = 1000; s <= 100000; s *= 10) printf "  %7s: %9.3f / %9.3f", s, real[b "/" s], cpu[b "/" s]
       printf "\n"
     }
-    print "\nRatios at 100,000 Sims (cpu time; real time for writes, which wait for the disk):"
+    print "\nRatios at 100,000 Sims (cpu time; real time for writes and the export, which wait for the disk):"
     line("load / inih parse", ratio("BM_Load/100000", "BM_InihParse/100000", cpu), 0.5)
     line("load / floor (read + find line ends)", ratio("BM_Load/100000", "BM_FloorReadLines/100000", cpu), 6)
     line("save / plain atomic write of the same bytes", ratio("BM_Save/100000", "BM_PlainWrite/100000", real), 3)
+    line("GEDCOM export / save of the same neighborhood", ratio("BM_ExportGedcom/100000", "BM_Save/100000", real), 1)
     if ("BM_RecordWalkFloor/100000" in cpu) {
       print "\nWalks over the neighborhood against the record-walk floor (cpu; ratio at 10,000 -> at 100,000):"
       for (i = 1; i <= n; ++i) {
@@ -60,7 +62,7 @@ awk '
     }
     print "\nLinearity, time at 100,000 / time at 10,000 (cpu; target <= 11; references have no target):"
     for (i = 1; i <= n; ++i) {
-      b = order[i]; t = (b ~ /Save|PlainWrite/) ? "real" : "cpu"
+      b = order[i]; t = (b ~ /Save|PlainWrite|ExportGedcom/) ? "real" : "cpu"
       r = (t == "real") ? ratio(b "/100000", b "/10000", real) : ratio(b "/100000", b "/10000", cpu)
       if (b ~ /Floor|Inih|PlainWrite/) printf "  %-58s %7.2f  (reference)\n", b " (" t ")", r
       else line(b " (" t ")", r, 11)

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
+  libgedcom-perl lintian dpkg-dev file
   xvfb xauth x11-utils imagemagick time
 )
 missing=()

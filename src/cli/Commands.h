@@ -14,5 +14,7 @@ int RunDump(const CliOptions& options, const std::string& path);
 int RunCheck(const CliOptions& options, const std::string& path);
 /// Reads a file and writes it back through the program's writer.
 int RunResave(const CliOptions& options, const std::string& in, const std::string& out);
+/// The neighborhood as a GEDCOM file, to `out` or (when empty) to stdout.
+int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
 /// The family dialog's member list of one family: name, age, match.
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);

@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
     CLI::App* resave = app.add_subcommand("resave", "Read a file and write it back with Nestrel's writer");
     resave->add_option("IN", file, "Neighborhood file to read")->required();
     resave->add_option("OUT", out, "File to write")->required();
+    CLI::App* gedcom = app.add_subcommand("gedcom", "Write the neighborhood as a GEDCOM 5.5.1 file for genealogy programs");
+    gedcom->add_option("FILE", file, "Neighborhood file")->required();
+    gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
     try {
         app.parse(argc, argv);
@@ -48,6 +51,7 @@ int main(int argc, char** argv) {
     if (*check) return RunCheck(options, file);
     if (*members) return RunMembers(options, file, familyName);
     if (*resave) return RunResave(options, file, out);
+    if (*gedcom) return RunGedcom(options, file, out);
     std::cout << app.help();
     return kExitOk;
 }

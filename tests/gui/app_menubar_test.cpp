@@ -33,6 +33,7 @@ const std::vector<ExpectedMenu> kExpected = {
       {19, "Sa&ve As\tCtrl-V", "Save Sims with a different file name", Ctrl, 'V'},
       {21, "&Load File\tCtrl-L", "Load a Nestrel file", Ctrl, 'L'},
       {20, "&Backup File\tCtrl-B", "Save Sims to a backup file", Ctrl, 'B'},
+      {90, "Export &GEDCOM...", "Write the family history as a GEDCOM file for genealogy programs", 0, 0},
       {22, "&Import Sims...\tCtrl-I", "Import Sims from a file", Ctrl, 'I'},
       {24, "&File Properties", "Show some neighborhood statistics", 0, 0},
       Rule,

@@ -44,4 +44,5 @@ enum MainId : int {
     ID_EDIT_FRIENDS = 40,
     ID_EDIT_CHEMISTRY = 41,
     ID_LIKES_CHART = 42,
+    ID_EXPORT_GEDCOM = 90,
 };

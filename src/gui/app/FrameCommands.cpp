@@ -10,6 +10,7 @@ void NestrelFrame::BindCommands() {
     Bind(wxEVT_CLOSE_WINDOW, &NestrelFrame::OnCloseRequest, this);
     BindListCommands();
     BindFileCommands();
+    BindExportCommands();
     BindEditingCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools

@@ -17,6 +17,7 @@ const std::vector<MenuSpec>& MainMenuTable() {
              {ID_SAVE_AS, "Sa&ve As\tCtrl-V", "Save Sims with a different file name"},
              {ID_LOAD, "&Load File\tCtrl-L", "Load a Nestrel file"},
              {ID_BACKUP, "&Backup File\tCtrl-B", "Save Sims to a backup file"},
+             {ID_EXPORT_GEDCOM, "Export &GEDCOM...", "Write the family history as a GEDCOM file for genealogy programs"},
              {ID_IMPORT, "&Import Sims...\tCtrl-I", "Import Sims from a file"},
              {ID_FILE_PROPERTIES, "&File Properties", "Show some neighborhood statistics"},
              Separator,

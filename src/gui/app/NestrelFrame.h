@@ -135,6 +135,8 @@ private:
     void BindCommands();      // FrameCommands.cpp
     void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
     void BindFileCommands();  // FrameFiles.cpp: ids 17-22
+    void BindExportCommands();  // FrameExport.cpp: id 90
+    void OnExportGedcom(wxCommandEvent& event);
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
