@@ -38,14 +38,21 @@ uint64_t PairKey(int wife, int husband) {
            static_cast<uint32_t>(husband + 1);
 }
 
-std::string PersonXref(int index) { return "@I" + std::to_string(index + 1) + "@"; }
-std::string UnionXref(int index) { return "@F" + std::to_string(index + 1) + "@"; }
+// Cross-references are "@I<n>@" for people and "@F<n>@" for families, counted from 1.
+constexpr char kPersonXref = 'I';
+constexpr char kUnionXref = 'F';
 
-// A name part for a NAME line: slashes would end the surname early.
+// Appends a name part for a NAME line: slashes would end the surname early.
+void AppendNamePart(std::string& out, std::string_view bytes) {
+    const size_t from = out.size();
+    AppendAsUtf8(out, bytes);
+    for (size_t i = from; i < out.size(); ++i)
+        if (out[i] == '/') out[i] = ' ';
+}
+
 std::string NamePart(std::string_view bytes) {
-    std::string text = TextAsUtf8(bytes);
-    for (char& c : text)
-        if (c == '/') c = ' ';
+    std::string text;
+    AppendNamePart(text, bytes);
     return text;
 }
 
@@ -63,27 +70,55 @@ std::string TypedGedcomName(const std::string& typed) {
     return text.substr(0, space) + " /" + text.substr(space + 1) + "/";
 }
 
-std::string SimNote(const Sim& sim) {
-    std::string note;
-    auto line = [&note](const std::string& text) {
-        if (text.empty()) return;
+// The note's labels, looked up in the translation once per export, not per Sim.
+struct NoteLabels {
+    std::string sign = tr("Sign: ");
+    std::string aspiration = tr("Aspiration: ");
+    std::string lifeStage = tr("Life stage: ");
+    std::string townie = tr("Townie");
+    std::string vampire = tr("Vampire");
+    std::string atCollege = tr("At college");
+    std::string degree = tr("Degree: ");
+    std::vector<std::string> aspirations = AspirationTexts();
+    std::vector<std::string> lifeStages = LifeStageTexts();
+    std::vector<std::string> majors = MajorTexts();
+};
+
+// The table's text for `code`, empty outside it (as the single look-ups give).
+std::string_view TableEntry(const std::vector<std::string>& table, int32_t code) {
+    if (code < 0 || static_cast<size_t>(code) >= table.size()) return {};
+    return table[static_cast<size_t>(code)];
+}
+
+// The Sim's note, one fact per line, into `note` (reused from Sim to Sim).
+void SimNote(const Sim& sim, const NoteLabels& labels, std::string& note) {
+    note.clear();
+    auto start = [&note] {
         if (!note.empty()) note += '\n';
-        note += text;
     };
-    if (!sim.signName.empty()) line(tr("Sign: ") + TextAsUtf8(sim.signName));
-    const std::string aspiration = AspirationText(sim.aspiration);
-    if (!aspiration.empty()) line(tr("Aspiration: ") + aspiration);
-    const std::string stage = LifeStageText(sim.LifeStage());
-    if (!stage.empty()) line(tr("Life stage: ") + stage);
-    if (sim.townie) line(tr("Townie"));
-    if (sim.vampire) line(tr("Vampire"));
-    if (sim.atCollege) line(tr("At college"));
-    if (sim.degree != 0) {
-        const std::string major = MajorText(sim.degree);
-        if (!major.empty()) line(tr("Degree: ") + major);
+    auto line = [&](const std::string& label, std::string_view value, bool decode) {
+        if (value.empty()) return;
+        start();
+        note += label;
+        if (decode)
+            AppendAsUtf8(note, value);
+        else
+            note += value;
+    };
+    line(labels.sign, sim.signName, true);
+    line(labels.aspiration, TableEntry(labels.aspirations, sim.aspiration), false);
+    line(labels.lifeStage, TableEntry(labels.lifeStages, sim.LifeStage()), false);
+    for (auto [flag, label] : {std::pair{sim.townie, &labels.townie}, std::pair{sim.vampire, &labels.vampire},
+                               std::pair{sim.atCollege, &labels.atCollege}})
+        if (flag && !label->empty()) {
+            start();
+            note += *label;
+        }
+    if (sim.degree != 0) line(labels.degree, TableEntry(labels.majors, sim.degree), false);
+    if (!sim.career.careerText.empty()) {
+        start();
+        AppendAsUtf8(note, sim.career.careerText);
     }
-    line(TextAsUtf8(sim.career.careerText));
-    return note;
 }
 
 class Exporter {
@@ -107,6 +142,7 @@ private:
     void CollectSims() {
         people_.reserve(reg_.allSims.Count());
         simIndex_.reserve(reg_.allSims.Count());
+        unionIndex_.reserve(reg_.allSims.Count());
         for (const Family* family : reg_.families)
             for (const Sim* sim : family->members) AddSim(sim);
         // Sims outside every family are still people of the neighborhood.
@@ -235,32 +271,37 @@ private:
 
     void WritePerson(int index) {
         const Person& p = people_[static_cast<size_t>(index)];
-        lines_.Record(PersonXref(index), "INDI");
+        lines_.Record(kPersonXref, index + 1, "INDI");
         if (p.sim) {
             const Sim& sim = *p.sim;
-            lines_.Text(1, "NAME", NamePart(sim.firstName) + " /" + NamePart(sim.ResolvedLastName()) + "/");
+            name_.clear();
+            AppendNamePart(name_, sim.firstName);
+            name_ += " /";
+            AppendNamePart(name_, sim.ResolvedLastName());
+            name_ += '/';
+            lines_.Text(1, "NAME", name_);
             lines_.Raw(1, "SEX", sim.male ? "M" : "F");
-            const std::string note = SimNote(sim);
-            if (!note.empty()) lines_.Text(1, "NOTE", note);
+            SimNote(sim, labels_, note_);
+            if (!note_.empty()) lines_.Text(1, "NOTE", note_);
         } else {
             lines_.Text(1, "NAME", TypedGedcomName(*p.typedName));
             lines_.Raw(1, "SEX", p.typedMale ? "M" : "F");
             lines_.Text(1, "NOTE", tr("Named as a parent; not a Sim of the neighborhood."));
         }
-        if (p.famc >= 0) lines_.Raw(1, "FAMC", UnionXref(p.famc));
+        if (p.famc >= 0) lines_.Pointer(1, "FAMC", kUnionXref, p.famc + 1);
         const size_t from = spouseStart_[static_cast<size_t>(index)];
         const size_t to = spouseStart_[static_cast<size_t>(index) + 1];
-        for (size_t k = from; k < to; ++k) lines_.Raw(1, "FAMS", UnionXref(spouseUnions_[k]));
+        for (size_t k = from; k < to; ++k) lines_.Pointer(1, "FAMS", kUnionXref, spouseUnions_[k] + 1);
         MaybeFlush();
     }
 
     void WriteUnion(int index) {
         const Union& u = unions_[static_cast<size_t>(index)];
-        lines_.Record(UnionXref(index), "FAM");
-        if (u.husband >= 0) lines_.Raw(1, "HUSB", PersonXref(u.husband));
-        if (u.wife >= 0) lines_.Raw(1, "WIFE", PersonXref(u.wife));
+        lines_.Record(kUnionXref, index + 1, "FAM");
+        if (u.husband >= 0) lines_.Pointer(1, "HUSB", kPersonXref, u.husband + 1);
+        if (u.wife >= 0) lines_.Pointer(1, "WIFE", kPersonXref, u.wife + 1);
         if (u.married) lines_.Raw(1, "MARR", "Y");
-        for (int child : u.children) lines_.Raw(1, "CHIL", PersonXref(child));
+        for (int child : u.children) lines_.Pointer(1, "CHIL", kPersonXref, child + 1);
         MaybeFlush();
     }
 
@@ -276,6 +317,9 @@ private:
     const GedcomSink& sink_;
     std::string out_;
     GedcomLines lines_;
+    NoteLabels labels_;
+    std::string note_;
+    std::string name_;
     bool ok_ = true;
     std::vector<Person> people_;
     size_t simCount_ = 0;
