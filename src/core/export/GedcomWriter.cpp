@@ -141,7 +141,7 @@ public:
 private:
     void CollectSims() {
         people_.reserve(reg_.allSims.Count());
-        simIndex_.reserve(reg_.allSims.Count());
+        denseIndex_.assign(reg_.allSims.Count() * 2 + 16, -1);
         unionIndex_.reserve(reg_.allSims.Count());
         for (const Family* family : reg_.families)
             for (const Sim* sim : family->members) AddSim(sim);
@@ -151,10 +151,28 @@ private:
     }
 
     void AddSim(const Sim* sim) {
-        if (!sim || !simIndex_.try_emplace(sim->id, static_cast<int>(people_.size())).second) return;
+        if (!sim || !FilePerson(sim->id, static_cast<int>(people_.size()))) return;
         Person p;
         p.sim = sim;
         people_.push_back(p);
+    }
+
+    // Sim ids are dense from 1 in a loaded neighborhood, so most index an array;
+    // ids of hand-made records far beyond the count go to a hash map.
+    bool FilePerson(int32_t id, int person) {
+        if (id >= 0 && static_cast<size_t>(id) < denseIndex_.size()) {
+            int& slot = denseIndex_[static_cast<size_t>(id)];
+            if (slot >= 0) return false;
+            slot = person;
+            return true;
+        }
+        return sparseIndex_.try_emplace(id, person).second;
+    }
+
+    int PersonOfSim(int32_t id) const {
+        if (id >= 0 && static_cast<size_t>(id) < denseIndex_.size()) return denseIndex_[static_cast<size_t>(id)];
+        auto it = sparseIndex_.find(id);
+        return it == sparseIndex_.end() ? -1 : it->second;
     }
 
     // The person a parent reference names: a Sim when it is linked to one (or
@@ -162,8 +180,7 @@ private:
     int ParentIndex(const ParentRef& ref, bool asMother) {
         if (ref.isSim || ref.name.empty()) {
             if (ref.simId < 0) return -1;
-            auto it = simIndex_.find(ref.simId);
-            return it == simIndex_.end() ? -1 : it->second;
+            return PersonOfSim(ref.simId);
         }
         auto [it, added] = typedIndex_.try_emplace(ref.name, static_cast<int>(people_.size()));
         if (added) {
@@ -222,10 +239,9 @@ private:
         for (size_t i = 0; i < simCount_; ++i) {
             const Sim& sim = *people_[i].sim;
             if (sim.status != kStatusMarried && sim.status != kStatusCommitted) continue;
-            auto it = simIndex_.find(sim.partnerId);
-            if (it == simIndex_.end() || it->second == static_cast<int>(i)) continue;
             const int a = static_cast<int>(i);
-            const int b = it->second;
+            const int b = PersonOfSim(sim.partnerId);
+            if (b < 0 || b == a) continue;
             const bool married = sim.status == kStatusMarried;
             int u = FindUnion(a, b);
             if (u < 0) {
@@ -323,7 +339,8 @@ private:
     bool ok_ = true;
     std::vector<Person> people_;
     size_t simCount_ = 0;
-    std::unordered_map<int32_t, int> simIndex_;
+    std::vector<int> denseIndex_;
+    std::unordered_map<int32_t, int> sparseIndex_;
     std::unordered_map<std::string, int> typedIndex_;
     std::vector<Union> unions_;
     std::unordered_map<uint64_t, int> unionIndex_;
