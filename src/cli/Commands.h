@@ -18,3 +18,14 @@ int RunResave(const CliOptions& options, const std::string& in, const std::strin
 int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
 /// The family dialog's member list of one family: name, age, match.
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);
+/// The career tables: every career's skills, one career's levels (`levels`), or the
+/// careers matching up to three comma-separated skills (`match`).
+int RunCareers(const CliOptions& options, const std::string& levels, const std::string& match);
+/// The Sim information card of one Sim, its friend list and total.
+int RunSim(const CliOptions& options, const std::string& path, const std::string& fullName);
+/// A special group (townie, vampire, college) by name or by age.
+int RunGroups(const CliOptions& options, const std::string& path, const std::string& type, const std::string& by);
+/// The aspiration summary, or the Sims listed for one aspiration.
+int RunAspirations(const CliOptions& options, const std::string& path, const std::string& listed);
+/// The results of a search by first name.
+int RunSearch(const CliOptions& options, const std::string& path, const std::string& firstName);

@@ -39,6 +39,24 @@ int main(int argc, char** argv) {
     gedcom->add_option("FILE", file, "Neighborhood file")->required();
     gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
+    std::string levels, match, simName, groupType, groupOrder = "name", aspiration, firstName;
+    CLI::App* careers = app.add_subcommand("careers", "Print every career's skills, one career's levels, or the careers matching skills");
+    careers->add_option("--levels", levels, "Print the two level lists of this career");
+    careers->add_option("--match", match, "Up to three skills, separated by commas (Cooking,Body,...)");
+    CLI::App* sim = app.add_subcommand("sim", "Print a Sim's information card and friend list");
+    sim->add_option("FILE", file, "Neighborhood file")->required();
+    sim->add_option("NAME", simName, "The Sim's full name (first name, blank, family name)")->required();
+    CLI::App* groups = app.add_subcommand("groups", "Print the Townies, Vampires or Sims at college with their age");
+    groups->add_option("FILE", file, "Neighborhood file")->required();
+    groups->add_option("--type", groupType, "townie, vampire or college")->required();
+    groups->add_option("--by", groupOrder, "name (default) or age (youngest first)");
+    CLI::App* aspirations = app.add_subcommand("aspirations", "Print the aspiration summary, or the Sims of one aspiration");
+    aspirations->add_option("FILE", file, "Neighborhood file")->required();
+    aspirations->add_option("--list", aspiration, "Print the Sims listed for this aspiration");
+    CLI::App* search = app.add_subcommand("search", "Print the Sims whose first name is the one given (case ignored)");
+    search->add_option("FILE", file, "Neighborhood file")->required();
+    search->add_option("FIRSTNAME", firstName, "First name")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -52,6 +70,11 @@ int main(int argc, char** argv) {
     if (*members) return RunMembers(options, file, familyName);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
+    if (*careers) return RunCareers(options, levels, match);
+    if (*sim) return RunSim(options, file, simName);
+    if (*groups) return RunGroups(options, file, groupType, groupOrder);
+    if (*aspirations) return RunAspirations(options, file, aspiration);
+    if (*search) return RunSearch(options, file, firstName);
     std::cout << app.help();
     return kExitOk;
 }

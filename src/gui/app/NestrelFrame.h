@@ -146,6 +146,10 @@ private:
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
     void BindReportCommands();   // FrameReports.cpp: ids 9, 24, 25
     void OnFindSim(wxCommandEvent& event);
+    void OnSimGroups(wxCommandEvent& event);
+    void OnFileProperties(wxCommandEvent& event);
+    void BindCareerCommands();   // FrameCareers.cpp: id 29
+    void OnCareerInfo(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
 
