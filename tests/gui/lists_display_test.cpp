@@ -9,6 +9,7 @@
 #include "settings/FilterSettingsDlg.h"
 #include "common/FontScale.h"
 #include "lists_support.h"
+#include "reports/ShowSimDlg.h"
 #include "storage/ProgramSettings.h"
 #include "support/FrameFixture.h"
 
@@ -116,12 +117,13 @@ TEST_F(DisplayListTest, PanelButtonsAndTheirMenuItemsReachTheWindow) {
             wxCommandEvent event(type, id);
             event.SetEventObject(button);
             bool handled = false;
-            if (id == ID_FULL_LIST)
+            if (id == ID_FULL_LIST) {
                 wxTEST_DIALOG(handled = button->GetEventHandler()->ProcessEvent(event),
                               editing_test::Answer<AvailableDlg>([](AvailableDlg*) { return wxID_OK; }));
-            else
+            } else {
                 wxTEST_DIALOG(handled = button->GetEventHandler()->ProcessEvent(event),
                               editing_test::Answer<FilterSettingsDlg>([](FilterSettingsDlg*) { return wxID_CANCEL; }));
+            }
             EXPECT_TRUE(handled) << "id " << id << " unhandled";
         }
     }
@@ -311,7 +313,8 @@ TEST_F(DisplayListTest, ActivatingARowRefreshesTheList) {
     SimRegistry& registry = frame.Registry();
     Sim* newcomer = AddMember(registry, AddFamily(registry, "New"), "Nia", kLeo, false);
     rose_->AddFriend(registry, newcomer->id, true);
-    Activate(DisplayCtrl(frame), 0);  // any unexpected message fails the test
+    // The row's Sim card opens first; any other dialog or message fails the test.
+    wxTEST_DIALOG(Activate(DisplayCtrl(frame), 0), editing_test::Answer<ShowSimDlg>([](ShowSimDlg*) { return wxID_OK; }));
     EXPECT_EQ(DisplayCtrl(frame)->GetItemCount(), 4);
 }
 
