@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include <wx/frame.h>
@@ -22,6 +23,7 @@ class wxListEvent;
 class wxStaticText;
 class DisplayListCtrl;
 class RowListCtrl;
+class VersionManager;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -61,6 +63,8 @@ public:
     NeighborhoodFile& File() { return neighborhoodFile_; }
     NestrelCareerInfo& CareerInfo() { return careerInfo_; }
     WordFileNames& Names() { return names_; }
+    /// The about box and the update check.
+    VersionManager* Versions() { return versionManager_.get(); }
 
     // ---- The lists and the display list (FrameLists.cpp, FrameFriends.cpp) ----
     /// Refills the family list, restores its selection, then the Sim list.
@@ -98,6 +102,13 @@ public:
     /// (-1 for none). Also the way the Sim card and the search dialog edit a family.
     void EditFamily(int32_t familyId, int32_t preselectSimId);
     // ---- end of the editing commands ----
+
+    // ---- Availability, order, settings, names, about (FrameSettings.cpp) ----
+    /// Writes the program settings file with the matchmaker's group; quiet on failure.
+    void SaveProgramSettings();
+    /// Gives the main panel and its labels the settings' colours and refills the lists.
+    void ApplySettingsColours();
+    // ---- end of availability, order, settings, names, about ----
 
     // ---- Neighborhood reports and careers (FrameReports.cpp, FrameCareers.cpp) ----
     /// The Sim information card on `parent`; when the user asks for the Sim's family
@@ -152,6 +163,13 @@ private:
     void OnCareerInfo(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
+    void BindSettingsCommands();  // FrameSettings.cpp: ids 2, 3, 23, 26, 32, 33
+    void OnFullList(wxCommandEvent& event);
+    void OnOrder(wxCommandEvent& event);
+    void OnSettings(wxCommandEvent& event);
+    void OnNameGenerator(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnCheckUpdates(wxCommandEvent& event);
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
@@ -169,6 +187,7 @@ private:
     ProgramSettings settings_;
     MatchmakerSettings matchSettings_;
     WordFileNames names_;
+    std::unique_ptr<VersionManager> versionManager_;
     // File commands and start-up of the file half (FrameFiles.cpp, FrameClose.cpp).
     void OnNew(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
