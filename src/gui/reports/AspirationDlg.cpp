@@ -23,7 +23,7 @@ AspirationDlg::AspirationDlg(wxWindow* parent, SimRegistry& registry)
     summary_->InsertColumn(0, _("Aspiration"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 100));
     summary_->InsertColumn(1, _("#Sims"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 60));
     // Wide enough for both columns and the scroll bar, tall enough for all seven rows.
-    summary_->SetMinSize(wxSize(FontScaledWidth(this, 180), FontScaledHeight(this, 140)));
+    summary_->SetMinSize(wxSize(FontScaledWidth(this, 180), FontScaledHeight(this, 175)));
     sims_ = new wxListBox(this, wxID_ANY, wxDefaultPosition, FontScaled(this, wxSize(130, 140)), 0, nullptr,
                           wxLB_SINGLE | wxLB_HSCROLL);
 
