@@ -18,3 +18,6 @@ int RunResave(const CliOptions& options, const std::string& in, const std::strin
 int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
 /// The family dialog's member list of one family: name, age, match.
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);
+/// The availability list for an hour (7..24): name, hours, ordered by up to two
+/// order keys named as in the order dialog ("Last Name,First Name").
+int RunAvailable(const CliOptions& options, const std::string& path, int hour, const std::string& order);
