@@ -29,3 +29,6 @@ int RunGroups(const CliOptions& options, const std::string& path, const std::str
 int RunAspirations(const CliOptions& options, const std::string& path, const std::string& listed);
 /// The results of a search by first name.
 int RunSearch(const CliOptions& options, const std::string& path, const std::string& firstName);
+/// The availability list for an hour (7..24): name, hours, ordered by up to two
+/// order keys named as in the order dialog ("Last Name,First Name").
+int RunAvailable(const CliOptions& options, const std::string& path, int hour, const std::string& order);
