@@ -164,6 +164,20 @@ TEST_F(AvailabilityTest, OkWithAStoredKeyWithoutEntryKeepsIt) {
     EXPECT_EQ(frame.Settings().secondOrder, 9);
 }
 
+TEST_F(AvailabilityTest, HourSelectorWithoutSelectionListsSevenAm) {
+    NestrelFrame& frame = Build();
+    HourChoice(frame)->SetSelection(wxNOT_FOUND);
+    std::string title, box;
+    wxTEST_DIALOG(Click(frame, ID_FULL_LIST), AnswerAvailable([&](AvailableDlg* dlg) {
+                      title = std::string(dlg->GetTitle().utf8_str());
+                      box = Selected(dlg->HourBox());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(title, "Availability List for: 7:00");
+    EXPECT_EQ(box, Entries(HourChoice(frame))[0]);
+    EXPECT_EQ(frame.SelectedHour(), 7);
+}
+
 TEST_F(AvailabilityTest, EmptyNeighborhoodListsNobodyAndSaysNothing) {
     NestrelFrame& frame = BuildFrame();
     frame.Registry().Clear();
