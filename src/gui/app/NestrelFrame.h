@@ -99,6 +99,11 @@ public:
     void EditFamily(int32_t familyId, int32_t preselectSimId);
     // ---- end of the editing commands ----
 
+    // ---- Chemistry (FrameChemistry.cpp) ----
+    /// "Empty Neighborhood!" without families; otherwise the matchmaker at its stored
+    /// size, which is stored again when it closes.
+    void OpenMatchmaker();
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".
@@ -140,6 +145,8 @@ private:
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
+    void BindChemistryCommands();  // FrameChemistry.cpp: ids 5, 6, 8
+    void OnChemistryCommand(wxCommandEvent& event);
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
