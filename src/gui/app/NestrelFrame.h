@@ -104,6 +104,12 @@ public:
     /// size, which is stored again when it closes.
     void OpenMatchmaker();
 
+    // ---- Neighborhood reports and careers (FrameReports.cpp, FrameCareers.cpp) ----
+    /// The Sim information card on `parent`; when the user asks for the Sim's family
+    /// there (and `familyAllowed`), the family dialog once the card has closed.
+    void ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllowed = true);
+    // ---- end of the reports ----
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".
@@ -143,6 +149,8 @@ private:
     void BindExportCommands();  // FrameExport.cpp: id 90
     void OnExportGedcom(wxCommandEvent& event);
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
+    void BindReportCommands();   // FrameReports.cpp: ids 9, 24, 25
+    void OnFindSim(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
     void BindChemistryCommands();  // FrameChemistry.cpp: ids 5, 6, 8
