@@ -2,6 +2,8 @@
 #include <string>
 
 #include "LoadedNeighborhood.h"
+#include "chemistry/ChemMatching.h"
+#include "social/MatchmakerSettings.h"
 
 // The tool's commands. Each returns the process exit code: 0 done (or, for
 // check, nothing found), 1 check found problems, 2 bad input or failure.
@@ -18,3 +20,11 @@ int RunResave(const CliOptions& options, const std::string& in, const std::strin
 int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
 /// The family dialog's member list of one family: name, age, match.
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);
+/// The life stage of an --age value ("elder", "adult", "teen", "child"); -1 otherwise.
+int32_t LifeStageFromOption(const std::string& age);
+/// The chemistry matching results: female, male, type.
+int RunMatches(const CliOptions& options, const std::string& path, const ChemMatchOptions& match);
+/// The lines of the chemistry report of a life stage.
+int RunChemistry(const CliOptions& options, const std::string& path, int32_t lifeStage);
+/// The matchmaker's lists: "Females:", "Males:", "Matched Up:" and their entries.
+int RunPairs(const CliOptions& options, const std::string& path, const MatchmakerSettings& settings);

@@ -39,6 +39,27 @@ int main(int argc, char** argv) {
     gedcom->add_option("FILE", file, "Neighborhood file")->required();
     gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
+    std::string age;
+    ChemMatchOptions match;
+    CLI::App* matches = app.add_subcommand("matches", "Print the chemistry matching results: female, male, type");
+    matches->add_option("FILE", file, "Neighborhood file")->required();
+    matches->add_option("--age", age, "Life stage matched")->required()->check(CLI::IsMember({"elder", "adult", "teen"}));
+    matches->add_flag("--townies", match.townies, "Include Townies");
+    matches->add_flag("--different-ages", match.differentAges, "Allow different ages for match");
+    matches->add_flag("--matched-up", match.matchedUp, "Include Sims who are matched up");
+    matches->add_flag("--married", match.married, "Include Sims who are married or going steady");
+    CLI::App* chemistry = app.add_subcommand("chemistry", "Print the chemistry report of a life stage");
+    chemistry->add_option("FILE", file, "Neighborhood file")->required();
+    chemistry->add_option("--age", age, "Life stage")->required()->check(CLI::IsMember({"elder", "adult", "teen"}));
+    MatchmakerSettings pairSettings;
+    bool noElders = false;
+    CLI::App* pairs = app.add_subcommand("pairs", "Print the matchmaker's females, males and pairs");
+    pairs->add_option("FILE", file, "Neighborhood file")->required();
+    pairs->add_option("--age", age, "Life stage shown (default teen)")->check(CLI::IsMember({"child", "teen", "adult"}));
+    pairs->add_flag("--townies", pairSettings.townieCheck, "Include Townies");
+    pairs->add_flag("--no-elders", noElders, "Leave Elders out beside Adults");
+    pairs->add_flag("--filter-married", pairSettings.filterMarried, "Hide married and committed pairs");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -52,6 +73,16 @@ int main(int argc, char** argv) {
     if (*members) return RunMembers(options, file, familyName);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
+    if (*matches) {
+        match.lifeStage = LifeStageFromOption(age);
+        return RunMatches(options, file, match);
+    }
+    if (*chemistry) return RunChemistry(options, file, LifeStageFromOption(age));
+    if (*pairs) {
+        if (!age.empty()) pairSettings.currentAge = LifeStageFromOption(age);
+        pairSettings.elderCheck = !noElders;
+        return RunPairs(options, file, pairSettings);
+    }
     std::cout << app.help();
     return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "base/Utf8Text.h"
 #include "chemistry/ChemMatching.h"
 #include "model/Family.h"
 #include "model/Sim.h"
@@ -14,6 +15,19 @@ std::vector<int32_t> MatchmakerStatusChoices(int32_t lifeStage) {
     if (lifeStage == kLifeStageTeen) return {kStatusCommitted, kStatusMatchedUp};
     return {kStatusMatchedUp};
 }
+
+namespace {
+
+// "last, first" as shown: each name decoded on its own, as full names are.
+std::string ShownSortName(const Sim& sim) {
+    std::string out;
+    AppendAsUtf8(out, sim.ResolvedLastName());
+    out += ", ";
+    AppendAsUtf8(out, sim.firstName);
+    return out;
+}
+
+}  // namespace
 
 std::pair<int32_t, int32_t> MatchmakerLists::PairKey(int32_t a, int32_t b) { return {std::min(a, b), std::max(a, b)}; }
 
@@ -35,7 +49,7 @@ bool MatchmakerLists::Fill(const MatchmakerSettings& settings) {
             if (simStage != stage && !(withElders && simStage == kLifeStageElder)) continue;
             if (sim->townie && !settings.townieCheck) continue;
             if (sim->status == kStatusSingle || sim->status == kStatusNone) {
-                (sim->male ? males_ : females_).push_back({sim->SortName(), sim->id});
+                (sim->male ? males_ : females_).push_back({ShownSortName(*sim), sim->id});
             } else if (!settings.filterMarried || sim->status == kStatusMatchedUp) {
                 AddPairRow(*sim);
             }
@@ -56,7 +70,7 @@ bool MatchmakerLists::Fill(const MatchmakerSettings& settings) {
 void MatchmakerLists::AddEntry(const Sim& sim) {
     std::vector<SimEntry>& list = sim.male ? males_ : females_;
     if (std::any_of(list.begin(), list.end(), [&](const SimEntry& e) { return e.simId == sim.id; })) return;
-    SimEntry entry{sim.SortName(), sim.id};
+    SimEntry entry{ShownSortName(sim), sim.id};
     auto at = std::upper_bound(list.begin(), list.end(), entry, [](const SimEntry& a, const SimEntry& b) {
         const int c = CompareNoCase(a.text, b.text);
         return c != 0 ? c < 0 : a.text < b.text;
