@@ -28,3 +28,6 @@ int RunMatches(const CliOptions& options, const std::string& path, const ChemMat
 int RunChemistry(const CliOptions& options, const std::string& path, int32_t lifeStage);
 /// The matchmaker's lists: "Females:", "Males:", "Matched Up:" and their entries.
 int RunPairs(const CliOptions& options, const std::string& path, const MatchmakerSettings& settings);
+/// The availability list for an hour (7..24): name, hours, ordered by up to two
+/// order keys named as in the order dialog ("Last Name,First Name").
+int RunAvailable(const CliOptions& options, const std::string& path, int hour, const std::string& order);
