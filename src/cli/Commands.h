@@ -2,6 +2,8 @@
 #include <string>
 
 #include "LoadedNeighborhood.h"
+#include "chemistry/ChemMatching.h"
+#include "social/MatchmakerSettings.h"
 
 // The tool's commands. Each returns the process exit code: 0 done (or, for
 // check, nothing found), 1 check found problems, 2 bad input or failure.
@@ -29,6 +31,14 @@ int RunGroups(const CliOptions& options, const std::string& path, const std::str
 int RunAspirations(const CliOptions& options, const std::string& path, const std::string& listed);
 /// The results of a search by first name.
 int RunSearch(const CliOptions& options, const std::string& path, const std::string& firstName);
+/// The life stage of an --age value ("elder", "adult", "teen", "child"); -1 otherwise.
+int32_t LifeStageFromOption(const std::string& age);
+/// The chemistry matching results: female, male, type.
+int RunMatches(const CliOptions& options, const std::string& path, const ChemMatchOptions& match);
+/// The lines of the chemistry report of a life stage.
+int RunChemistry(const CliOptions& options, const std::string& path, int32_t lifeStage);
+/// The matchmaker's lists: "Females:", "Males:", "Matched Up:" and their entries.
+int RunPairs(const CliOptions& options, const std::string& path, const MatchmakerSettings& settings);
 /// The availability list for an hour (7..24): name, hours, ordered by up to two
 /// order keys named as in the order dialog ("Last Name,First Name").
 int RunAvailable(const CliOptions& options, const std::string& path, int hour, const std::string& order);

@@ -45,10 +45,10 @@ int main(int argc, char** argv) {
     gedcom->add_option("FILE", file, "Neighborhood file")->required();
     gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
-    std::string levels, match, simName, groupType, groupOrder = "name", aspiration, firstName;
+    std::string levels, skillMatch, simName, groupType, groupOrder = "name", aspiration, firstName;
     CLI::App* careers = app.add_subcommand("careers", "Print every career's skills, one career's levels, or the careers matching skills");
     careers->add_option("--levels", levels, "Print the two level lists of this career");
-    careers->add_option("--match", match, "Up to three skills, separated by commas (Cooking,Body,...)");
+    careers->add_option("--match", skillMatch, "Up to three skills, separated by commas (Cooking,Body,...)");
     CLI::App* sim = app.add_subcommand("sim", "Print a Sim's information card and friend list");
     sim->add_option("FILE", file, "Neighborhood file")->required();
     sim->add_option("NAME", simName, "The Sim's full name (first name, blank, family name)")->required();
@@ -62,6 +62,26 @@ int main(int argc, char** argv) {
     CLI::App* search = app.add_subcommand("search", "Print the Sims whose first name is the one given (case ignored)");
     search->add_option("FILE", file, "Neighborhood file")->required();
     search->add_option("FIRSTNAME", firstName, "First name")->required();
+    std::string age;
+    ChemMatchOptions match;
+    CLI::App* matches = app.add_subcommand("matches", "Print the chemistry matching results: female, male, type");
+    matches->add_option("FILE", file, "Neighborhood file")->required();
+    matches->add_option("--age", age, "Life stage matched")->required()->check(CLI::IsMember({"elder", "adult", "teen"}));
+    matches->add_flag("--townies", match.townies, "Include Townies");
+    matches->add_flag("--different-ages", match.differentAges, "Allow different ages for match");
+    matches->add_flag("--matched-up", match.matchedUp, "Include Sims who are matched up");
+    matches->add_flag("--married", match.married, "Include Sims who are married or going steady");
+    CLI::App* chemistry = app.add_subcommand("chemistry", "Print the chemistry report of a life stage");
+    chemistry->add_option("FILE", file, "Neighborhood file")->required();
+    chemistry->add_option("--age", age, "Life stage")->required()->check(CLI::IsMember({"elder", "adult", "teen"}));
+    MatchmakerSettings pairSettings;
+    bool noElders = false;
+    CLI::App* pairs = app.add_subcommand("pairs", "Print the matchmaker's females, males and pairs");
+    pairs->add_option("FILE", file, "Neighborhood file")->required();
+    pairs->add_option("--age", age, "Life stage shown (default teen)")->check(CLI::IsMember({"child", "teen", "adult"}));
+    pairs->add_flag("--townies", pairSettings.townieCheck, "Include Townies");
+    pairs->add_flag("--no-elders", noElders, "Leave Elders out beside Adults");
+    pairs->add_flag("--filter-married", pairSettings.filterMarried, "Hide married and committed pairs");
 
     try {
         app.parse(argc, argv);
@@ -77,11 +97,21 @@ int main(int argc, char** argv) {
     if (*available) return RunAvailable(options, file, hour, order);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
-    if (*careers) return RunCareers(options, levels, match);
+    if (*careers) return RunCareers(options, levels, skillMatch);
     if (*sim) return RunSim(options, file, simName);
     if (*groups) return RunGroups(options, file, groupType, groupOrder);
     if (*aspirations) return RunAspirations(options, file, aspiration);
     if (*search) return RunSearch(options, file, firstName);
+    if (*matches) {
+        match.lifeStage = LifeStageFromOption(age);
+        return RunMatches(options, file, match);
+    }
+    if (*chemistry) return RunChemistry(options, file, LifeStageFromOption(age));
+    if (*pairs) {
+        if (!age.empty()) pairSettings.currentAge = LifeStageFromOption(age);
+        pairSettings.elderCheck = !noElders;
+        return RunPairs(options, file, pairSettings);
+    }
     std::cout << app.help();
     return kExitOk;
 }

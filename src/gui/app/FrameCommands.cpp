@@ -12,6 +12,7 @@ void NestrelFrame::BindCommands() {
     BindFileCommands();
     BindExportCommands();
     BindEditingCommands();
+    BindChemistryCommands();
     BindSettingsCommands();
     BindReportCommands();
     BindCareerCommands();
@@ -20,7 +21,6 @@ void NestrelFrame::BindCommands() {
     // and buttons exist and do nothing until then.
     // One line per group of windows, so that each group can be taken off on its own.
     static constexpr int kLater[] = {
-        ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_MATCHMAKER,                   // chemistry
         ID_HOMELESS, ID_MOVE_OUT, ID_EVICT, ID_TRANSFER, ID_CREATE_TREE, ID_SHOW_TREE,  // moves, trees
     };
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);

@@ -103,6 +103,11 @@ public:
     void EditFamily(int32_t familyId, int32_t preselectSimId);
     // ---- end of the editing commands ----
 
+    // ---- Chemistry (FrameChemistry.cpp) ----
+    /// "Empty Neighborhood!" without families; otherwise the matchmaker at its stored
+    /// size, which is stored again when it closes.
+    void OpenMatchmaker();
+
     // ---- Availability, order, settings, names, about (FrameSettings.cpp) ----
     /// Writes the program settings file with the matchmaker's group; quiet on failure.
     void SaveProgramSettings();
@@ -163,6 +168,8 @@ private:
     void OnCareerInfo(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
+    void BindChemistryCommands();  // FrameChemistry.cpp: ids 5, 6, 8
+    void OnChemistryCommand(wxCommandEvent& event);
     void BindSettingsCommands();  // FrameSettings.cpp: ids 2, 3, 23, 26, 32, 33
     void OnFullList(wxCommandEvent& event);
     void OnOrder(wxCommandEvent& event);
