@@ -4,6 +4,7 @@
 #   save <= 3 x a plain atomic write of the same bytes;
 #   GEDCOM export <= 1 x save of the same neighborhood (both through the safe writer);
 #   Sim groups, aspiration summary, search and neighborhood figures <= 0.5 x load;
+#   chemistry matching, the chemistry report and the matchmaker's lists each <= 0.5 x load;
 #   every operation linear: time at 100,000 <= 11 x time at 10,000 (the
 #   floors, the INI parser and the plain write are references: their growth
 #   is shown, not judged);
@@ -12,7 +13,7 @@
 set -euo pipefail
 build=${1:-build}
 shift || true
-for b in storage_bench social_bench export_bench reports_bench; do
+for b in storage_bench social_bench export_bench chemistry_bench reports_bench; do
   [[ -x $build/bench/$b ]] || { echo "missing $build/bench/$b: build first" >&2; exit 2; }
 done
 out=$(mktemp -d)
@@ -20,7 +21,7 @@ trap 'rm -rf "$out"' EXIT
 
 # Single runs of the 100,000-Sim benchmarks vary by a third or more on a
 # shared machine: each benchmark runs three times and the median is used.
-for b in storage_bench social_bench export_bench reports_bench; do
+for b in storage_bench social_bench export_bench chemistry_bench reports_bench; do
   "$build/bench/$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/$b.json" --benchmark_out_format=json "$@" >&2
 done
@@ -56,6 +57,9 @@ awk '
     line("aspiration summary / load", ratio("BM_AspirationSummary/100000", "BM_Load/100000", cpu), 0.5)
     line("search by first name / load", ratio("BM_SearchByFirstName/100000", "BM_Load/100000", cpu), 0.5)
     line("neighborhood figures / load", ratio("BM_NeighborhoodFigures/100000", "BM_Load/100000", cpu), 0.5)
+    line("chemistry matching (adults, all options) / load", ratio("BM_ChemMatching/100000", "BM_Load/100000", cpu), 0.5)
+    line("chemistry report lines (adults) / load", ratio("BM_ChemistryReportLines/100000", "BM_Load/100000", cpu), 0.5)
+    line("matchmaker lists (adults, elders, townies) / load", ratio("BM_MatchmakerLists/100000", "BM_Load/100000", cpu), 0.5)
     if ("BM_RecordWalkFloor/100000" in cpu) {
       print "\nWalks over the neighborhood against the record-walk floor (cpu; ratio at 10,000 -> at 100,000):"
       for (i = 1; i <= n; ++i) {
