@@ -45,6 +45,7 @@ const std::vector<ExpectedMenu> kExpected = {
       {6, "Chemistry Ma&tching", "Generate best possible matches based on chemistry", 0, 0},
       Rule,
       {9, "Show Sim &Groups", "Shows a specific group of Sims, such as Townies", 0, 0},
+      {91, "Show Family &Names", "Lists the names of every family", 0, 0},
       {7, "Show &Homeless\tCtrl-H", "Shows currently homeless families; you can move them in from this dialog.", Ctrl,
        'H'}}},
     {"&List",

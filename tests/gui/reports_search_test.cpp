@@ -170,3 +170,31 @@ TEST_F(SearchDialogTest, SimListShowsItsEntriesUnderTheHeadingWithATotal) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SearchDialogTest, FamilyNamesListEveryFamilyInNameOrderAndChangeNothing) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family* away = AddFamily(registry, "alder", true);  // homeless families are named too
+    AddMember(registry, away, "Cy", kLeo, true);
+    std::vector<std::string> before;
+    for (const Family* f : registry.families) before.push_back(f->name);
+    std::string title, total;
+    std::vector<std::string> names;
+    wxTEST_DIALOG(frame.ProcessCommand(ID_FAMILY_NAMES), AnswerList([&](SimListDlg* list) {
+                      title = std::string(list->GetTitle().utf8_str());
+                      names = Entries(list->List());
+                      total = Label(list->Total());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(title, "Family names");
+    EXPECT_EQ(names, (std::vector<std::string>{"alder", "Jones", "Smith"}));
+    EXPECT_EQ(total, "Total: 3");
+    std::vector<std::string> after;
+    for (const Family* f : registry.families) after.push_back(f->name);
+    EXPECT_EQ(after, before) << "the neighborhood keeps its order";
+    EXPECT_FALSE(frame.IsModified());
+}
+
+}  // namespace

@@ -45,4 +45,5 @@ enum MainId : int {
     ID_EDIT_CHEMISTRY = 41,
     ID_LIKES_CHART = 42,
     ID_EXPORT_GEDCOM = 90,
+    ID_FAMILY_NAMES = 91,
 };

@@ -1,17 +1,22 @@
 // The neighborhood reports of the main window: the Sim card, the search, the groups
 // and the neighborhood information.
+#include <wx/listbox.h>
+
 #include "app/CommandIds.h"
 #include "app/NestrelFrame.h"
 #include "model/Sim.h"
+#include "reports/FamilyNamesList.h"
 #include "reports/ShowHoodPrptyDlg.h"
 #include "reports/ShowSimDlg.h"
 #include "reports/ShowSimGroupsDlg.h"
+#include "reports/SimListDlg.h"
 #include "reports/SimSearchDlg.h"
 
 void NestrelFrame::BindReportCommands() {
     Bind(wxEVT_MENU, &NestrelFrame::OnFindSim, this, ID_FIND_SIM);
     Bind(wxEVT_MENU, &NestrelFrame::OnSimGroups, this, ID_SIM_GROUPS);
     Bind(wxEVT_MENU, &NestrelFrame::OnFileProperties, this, ID_FILE_PROPERTIES);
+    Bind(wxEVT_MENU, &NestrelFrame::OnFamilyNames, this, ID_FAMILY_NAMES);
 }
 
 void NestrelFrame::ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllowed) {
@@ -39,5 +44,12 @@ void NestrelFrame::OnSimGroups(wxCommandEvent&) {
 
 void NestrelFrame::OnFileProperties(wxCommandEvent&) {
     ShowHoodPrptyDlg dlg(this, registry_);
+    dlg.ShowModal();
+}
+
+void NestrelFrame::OnFamilyNames(wxCommandEvent&) {
+    // In name order, as the family list shows them; the list box keeps that order.
+    SimListDlg dlg(this, _("Family names"), _("Names"), FamilyNamesInNameOrder(registry_.families),
+                   wxLB_SINGLE | wxLB_HSCROLL);
     dlg.ShowModal();
 }

@@ -31,6 +31,7 @@ const std::vector<MenuSpec>& MainMenuTable() {
              {ID_CHEMISTRY_MATCHING, "Chemistry Ma&tching", "Generate best possible matches based on chemistry"},
              Separator,
              {ID_SIM_GROUPS, "Show Sim &Groups", "Shows a specific group of Sims, such as Townies"},
+             {ID_FAMILY_NAMES, "Show Family &Names", "Lists the names of every family"},
              {ID_HOMELESS, "Show &Homeless\tCtrl-H",
               "Shows currently homeless families; you can move them in from this dialog."},
          }},

@@ -160,10 +160,11 @@ private:
     void BindExportCommands();  // FrameExport.cpp: id 90
     void OnExportGedcom(wxCommandEvent& event);
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
-    void BindReportCommands();   // FrameReports.cpp: ids 9, 24, 25
+    void BindReportCommands();   // FrameReports.cpp: ids 9, 24, 25 and the family names
     void OnFindSim(wxCommandEvent& event);
     void OnSimGroups(wxCommandEvent& event);
     void OnFileProperties(wxCommandEvent& event);
+    void OnFamilyNames(wxCommandEvent& event);
     void BindCareerCommands();   // FrameCareers.cpp: id 29
     void OnCareerInfo(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
