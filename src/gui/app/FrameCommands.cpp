@@ -12,6 +12,8 @@ void NestrelFrame::BindCommands() {
     BindFileCommands();
     BindExportCommands();
     BindEditingCommands();
+    BindMoveCommands();
+    BindTreeCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools
     // and buttons exist and do nothing until then.
@@ -19,7 +21,6 @@ void NestrelFrame::BindCommands() {
     static constexpr int kLater[] = {
         ID_CAREER_INFO, ID_SIM_GROUPS, ID_FILE_PROPERTIES, ID_FIND_SIM,      // careers, reports
         ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_MATCHMAKER,                   // chemistry
-        ID_HOMELESS, ID_MOVE_OUT, ID_EVICT, ID_TRANSFER, ID_CREATE_TREE, ID_SHOW_TREE,  // moves, trees
         ID_FULL_LIST, ID_ORDER, ID_SETTINGS, ID_NAME_GENERATOR, ID_ABOUT, ID_CHECK_UPDATES,  // avail.
     };
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);

@@ -99,6 +99,12 @@ public:
     void EditFamily(int32_t familyId, int32_t preselectSimId);
     // ---- end of the editing commands ----
 
+    // ---- Household moves and family trees (FrameMoves.cpp, FrameTrees.cpp) ----
+    /// Closes every open family tree window: their nodes name Sims by id, and ids start
+    /// again in a new or loaded neighborhood.
+    void CloseFamilyTrees();
+    // ---- end of household moves and family trees ----
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".
@@ -140,6 +146,16 @@ private:
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
+    void BindMoveCommands();  // FrameMoves.cpp: ids 7, 14-16
+    void OnHomeless(wxCommandEvent& event);
+    void OnEvict(wxCommandEvent& event);
+    void OnMoveOut(wxCommandEvent& event);
+    void OnTransfer(wxCommandEvent& event);
+    /// The id of the family of the selected family row, or -1 after telling the user.
+    int32_t ChosenFamilyId(const wxString& nothingSelected);
+    void BindTreeCommands();  // FrameTrees.cpp: ids 27, 28
+    void OnCreateTree(wxCommandEvent& event);
+    void OnShowTree(wxCommandEvent& event);
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
