@@ -1,5 +1,7 @@
 #include "export/GedcomLines.h"
 
+#include <charconv>
+
 namespace {
 
 bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
@@ -16,6 +18,25 @@ size_t CutPoint(std::string_view text, size_t max) {
     size_t at = max;
     while (at > 1 && !boundary(at)) --at;
     return at;
+}
+
+// Where the line starting at `start` ends (CR or LF, or npos), and whether it holds
+// a character to escape: one pass over the text, which is most of the export's work.
+size_t LineEnd(std::string_view text, size_t start, bool& needsEscape) {
+    needsEscape = false;
+    for (size_t at = start; at < text.size(); ++at) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (c >= 0x20 && c != '@' && c != 0x7F) continue;
+        if (c == '\n' || c == '\r') return at;
+        if (c != '\t') needsEscape = true;
+    }
+    return std::string_view::npos;
+}
+
+void AppendNumber(std::string& out, int number) {
+    char digits[16];
+    auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out.append(digits, end);
 }
 
 }  // namespace
@@ -39,7 +60,7 @@ std::string GedcomEscape(std::string_view text) {
 }
 
 void GedcomLines::Raw(int level, std::string_view tag, std::string_view value) {
-    out_ += std::to_string(level);
+    AppendNumber(out_, level);
     out_ += ' ';
     out_ += tag;
     if (!value.empty()) {
@@ -57,8 +78,28 @@ void GedcomLines::Record(std::string_view xref, std::string_view tag) {
     out_ += '\n';
 }
 
+void GedcomLines::Pointer(int level, std::string_view tag, char kind, int number) {
+    AppendNumber(out_, level);
+    out_ += ' ';
+    out_ += tag;
+    out_ += " @";
+    out_ += kind;
+    AppendNumber(out_, number);
+    out_ += "@\n";
+}
+
+void GedcomLines::Record(char kind, int number, std::string_view tag) {
+    out_ += "0 @";
+    out_ += kind;
+    AppendNumber(out_, number);
+    out_ += "@ ";
+    out_ += tag;
+    out_ += '\n';
+}
+
 void GedcomLines::Piece(int level, std::string_view tag, std::string_view piece, int concLevel) {
     // The first piece of a line goes under `tag`, the rest in CONC lines one level down.
+    if (piece.size() <= kMaxValueBytes) return Raw(level, tag, piece);
     std::string_view rest = piece;
     bool first = true;
     do {
@@ -76,10 +117,16 @@ void GedcomLines::Text(int level, std::string_view tag, std::string_view value) 
     bool first = true;
     // Each line of the text (CR LF, LF or CR) becomes a line of its own.
     while (true) {
-        size_t end = value.find_first_of("\r\n", start);
+        bool needsEscape = false;
+        size_t end = LineEnd(value, start, needsEscape);
         std::string_view line = value.substr(start, end == std::string_view::npos ? end : end - start);
-        escaped = GedcomEscape(line);
-        Piece(first ? level : level + 1, first ? tag : std::string_view("CONT"), escaped, level + 1);
+        // Nearly every line needs no escaping and is written from the text itself.
+        std::string_view piece = line;
+        if (needsEscape) {
+            escaped = GedcomEscape(line);
+            piece = escaped;
+        }
+        Piece(first ? level : level + 1, first ? tag : std::string_view("CONT"), piece, level + 1);
         first = false;
         if (end == std::string_view::npos) break;
         start = end + 1;

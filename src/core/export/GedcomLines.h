@@ -19,6 +19,10 @@ public:
     void Raw(int level, std::string_view tag, std::string_view value = {});
     /// A record's first line: "0 @xref@ tag".
     void Record(std::string_view xref, std::string_view tag);
+    /// A line pointing at a record: "level tag @<kind><number>@".
+    void Pointer(int level, std::string_view tag, char kind, int number);
+    /// A record's first line with its cross-reference built the same way.
+    void Record(char kind, int number, std::string_view tag);
     /// A line with a text value: escaped, continued with CONT and CONC.
     void Text(int level, std::string_view tag, std::string_view value);
 

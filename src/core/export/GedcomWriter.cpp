@@ -38,14 +38,21 @@ uint64_t PairKey(int wife, int husband) {
            static_cast<uint32_t>(husband + 1);
 }
 
-std::string PersonXref(int index) { return "@I" + std::to_string(index + 1) + "@"; }
-std::string UnionXref(int index) { return "@F" + std::to_string(index + 1) + "@"; }
+// Cross-references are "@I<n>@" for people and "@F<n>@" for families, counted from 1.
+constexpr char kPersonXref = 'I';
+constexpr char kUnionXref = 'F';
 
-// A name part for a NAME line: slashes would end the surname early.
+// Appends a name part for a NAME line: slashes would end the surname early.
+void AppendNamePart(std::string& out, std::string_view bytes) {
+    const size_t from = out.size();
+    AppendAsUtf8(out, bytes);
+    for (size_t i = from; i < out.size(); ++i)
+        if (out[i] == '/') out[i] = ' ';
+}
+
 std::string NamePart(std::string_view bytes) {
-    std::string text = TextAsUtf8(bytes);
-    for (char& c : text)
-        if (c == '/') c = ' ';
+    std::string text;
+    AppendNamePart(text, bytes);
     return text;
 }
 
@@ -63,27 +70,55 @@ std::string TypedGedcomName(const std::string& typed) {
     return text.substr(0, space) + " /" + text.substr(space + 1) + "/";
 }
 
-std::string SimNote(const Sim& sim) {
-    std::string note;
-    auto line = [&note](const std::string& text) {
-        if (text.empty()) return;
+// The note's labels, looked up in the translation once per export, not per Sim.
+struct NoteLabels {
+    std::string sign = tr("Sign: ");
+    std::string aspiration = tr("Aspiration: ");
+    std::string lifeStage = tr("Life stage: ");
+    std::string townie = tr("Townie");
+    std::string vampire = tr("Vampire");
+    std::string atCollege = tr("At college");
+    std::string degree = tr("Degree: ");
+    std::vector<std::string> aspirations = AspirationTexts();
+    std::vector<std::string> lifeStages = LifeStageTexts();
+    std::vector<std::string> majors = MajorTexts();
+};
+
+// The table's text for `code`, empty outside it (as the single look-ups give).
+std::string_view TableEntry(const std::vector<std::string>& table, int32_t code) {
+    if (code < 0 || static_cast<size_t>(code) >= table.size()) return {};
+    return table[static_cast<size_t>(code)];
+}
+
+// The Sim's note, one fact per line, into `note` (reused from Sim to Sim).
+void SimNote(const Sim& sim, const NoteLabels& labels, std::string& note) {
+    note.clear();
+    auto start = [&note] {
         if (!note.empty()) note += '\n';
-        note += text;
     };
-    if (!sim.signName.empty()) line(tr("Sign: ") + TextAsUtf8(sim.signName));
-    const std::string aspiration = AspirationText(sim.aspiration);
-    if (!aspiration.empty()) line(tr("Aspiration: ") + aspiration);
-    const std::string stage = LifeStageText(sim.LifeStage());
-    if (!stage.empty()) line(tr("Life stage: ") + stage);
-    if (sim.townie) line(tr("Townie"));
-    if (sim.vampire) line(tr("Vampire"));
-    if (sim.atCollege) line(tr("At college"));
-    if (sim.degree != 0) {
-        const std::string major = MajorText(sim.degree);
-        if (!major.empty()) line(tr("Degree: ") + major);
+    auto line = [&](const std::string& label, std::string_view value, bool decode) {
+        if (value.empty()) return;
+        start();
+        note += label;
+        if (decode)
+            AppendAsUtf8(note, value);
+        else
+            note += value;
+    };
+    line(labels.sign, sim.signName, true);
+    line(labels.aspiration, TableEntry(labels.aspirations, sim.aspiration), false);
+    line(labels.lifeStage, TableEntry(labels.lifeStages, sim.LifeStage()), false);
+    for (auto [flag, label] : {std::pair{sim.townie, &labels.townie}, std::pair{sim.vampire, &labels.vampire},
+                               std::pair{sim.atCollege, &labels.atCollege}})
+        if (flag && !label->empty()) {
+            start();
+            note += *label;
+        }
+    if (sim.degree != 0) line(labels.degree, TableEntry(labels.majors, sim.degree), false);
+    if (!sim.career.careerText.empty()) {
+        start();
+        AppendAsUtf8(note, sim.career.careerText);
     }
-    line(TextAsUtf8(sim.career.careerText));
-    return note;
 }
 
 class Exporter {
@@ -106,7 +141,8 @@ public:
 private:
     void CollectSims() {
         people_.reserve(reg_.allSims.Count());
-        simIndex_.reserve(reg_.allSims.Count());
+        denseIndex_.assign(reg_.allSims.Count() * 2 + 16, -1);
+        unionIndex_.reserve(reg_.allSims.Count());
         for (const Family* family : reg_.families)
             for (const Sim* sim : family->members) AddSim(sim);
         // Sims outside every family are still people of the neighborhood.
@@ -115,10 +151,28 @@ private:
     }
 
     void AddSim(const Sim* sim) {
-        if (!sim || !simIndex_.try_emplace(sim->id, static_cast<int>(people_.size())).second) return;
+        if (!sim || !FilePerson(sim->id, static_cast<int>(people_.size()))) return;
         Person p;
         p.sim = sim;
         people_.push_back(p);
+    }
+
+    // Sim ids are dense from 1 in a loaded neighborhood, so most index an array;
+    // ids of hand-made records far beyond the count go to a hash map.
+    bool FilePerson(int32_t id, int person) {
+        if (id >= 0 && static_cast<size_t>(id) < denseIndex_.size()) {
+            int& slot = denseIndex_[static_cast<size_t>(id)];
+            if (slot >= 0) return false;
+            slot = person;
+            return true;
+        }
+        return sparseIndex_.try_emplace(id, person).second;
+    }
+
+    int PersonOfSim(int32_t id) const {
+        if (id >= 0 && static_cast<size_t>(id) < denseIndex_.size()) return denseIndex_[static_cast<size_t>(id)];
+        auto it = sparseIndex_.find(id);
+        return it == sparseIndex_.end() ? -1 : it->second;
     }
 
     // The person a parent reference names: a Sim when it is linked to one (or
@@ -126,8 +180,7 @@ private:
     int ParentIndex(const ParentRef& ref, bool asMother) {
         if (ref.isSim || ref.name.empty()) {
             if (ref.simId < 0) return -1;
-            auto it = simIndex_.find(ref.simId);
-            return it == simIndex_.end() ? -1 : it->second;
+            return PersonOfSim(ref.simId);
         }
         auto [it, added] = typedIndex_.try_emplace(ref.name, static_cast<int>(people_.size()));
         if (added) {
@@ -186,10 +239,9 @@ private:
         for (size_t i = 0; i < simCount_; ++i) {
             const Sim& sim = *people_[i].sim;
             if (sim.status != kStatusMarried && sim.status != kStatusCommitted) continue;
-            auto it = simIndex_.find(sim.partnerId);
-            if (it == simIndex_.end() || it->second == static_cast<int>(i)) continue;
             const int a = static_cast<int>(i);
-            const int b = it->second;
+            const int b = PersonOfSim(sim.partnerId);
+            if (b < 0 || b == a) continue;
             const bool married = sim.status == kStatusMarried;
             int u = FindUnion(a, b);
             if (u < 0) {
@@ -235,32 +287,37 @@ private:
 
     void WritePerson(int index) {
         const Person& p = people_[static_cast<size_t>(index)];
-        lines_.Record(PersonXref(index), "INDI");
+        lines_.Record(kPersonXref, index + 1, "INDI");
         if (p.sim) {
             const Sim& sim = *p.sim;
-            lines_.Text(1, "NAME", NamePart(sim.firstName) + " /" + NamePart(sim.ResolvedLastName()) + "/");
+            name_.clear();
+            AppendNamePart(name_, sim.firstName);
+            name_ += " /";
+            AppendNamePart(name_, sim.ResolvedLastName());
+            name_ += '/';
+            lines_.Text(1, "NAME", name_);
             lines_.Raw(1, "SEX", sim.male ? "M" : "F");
-            const std::string note = SimNote(sim);
-            if (!note.empty()) lines_.Text(1, "NOTE", note);
+            SimNote(sim, labels_, note_);
+            if (!note_.empty()) lines_.Text(1, "NOTE", note_);
         } else {
             lines_.Text(1, "NAME", TypedGedcomName(*p.typedName));
             lines_.Raw(1, "SEX", p.typedMale ? "M" : "F");
             lines_.Text(1, "NOTE", tr("Named as a parent; not a Sim of the neighborhood."));
         }
-        if (p.famc >= 0) lines_.Raw(1, "FAMC", UnionXref(p.famc));
+        if (p.famc >= 0) lines_.Pointer(1, "FAMC", kUnionXref, p.famc + 1);
         const size_t from = spouseStart_[static_cast<size_t>(index)];
         const size_t to = spouseStart_[static_cast<size_t>(index) + 1];
-        for (size_t k = from; k < to; ++k) lines_.Raw(1, "FAMS", UnionXref(spouseUnions_[k]));
+        for (size_t k = from; k < to; ++k) lines_.Pointer(1, "FAMS", kUnionXref, spouseUnions_[k] + 1);
         MaybeFlush();
     }
 
     void WriteUnion(int index) {
         const Union& u = unions_[static_cast<size_t>(index)];
-        lines_.Record(UnionXref(index), "FAM");
-        if (u.husband >= 0) lines_.Raw(1, "HUSB", PersonXref(u.husband));
-        if (u.wife >= 0) lines_.Raw(1, "WIFE", PersonXref(u.wife));
+        lines_.Record(kUnionXref, index + 1, "FAM");
+        if (u.husband >= 0) lines_.Pointer(1, "HUSB", kPersonXref, u.husband + 1);
+        if (u.wife >= 0) lines_.Pointer(1, "WIFE", kPersonXref, u.wife + 1);
         if (u.married) lines_.Raw(1, "MARR", "Y");
-        for (int child : u.children) lines_.Raw(1, "CHIL", PersonXref(child));
+        for (int child : u.children) lines_.Pointer(1, "CHIL", kPersonXref, child + 1);
         MaybeFlush();
     }
 
@@ -276,10 +333,14 @@ private:
     const GedcomSink& sink_;
     std::string out_;
     GedcomLines lines_;
+    NoteLabels labels_;
+    std::string note_;
+    std::string name_;
     bool ok_ = true;
     std::vector<Person> people_;
     size_t simCount_ = 0;
-    std::unordered_map<int32_t, int> simIndex_;
+    std::vector<int> denseIndex_;
+    std::unordered_map<int32_t, int> sparseIndex_;
     std::unordered_map<std::string, int> typedIndex_;
     std::vector<Union> unions_;
     std::unordered_map<uint64_t, int> unionIndex_;

@@ -14,12 +14,13 @@ void NestrelFrame::BindCommands() {
     BindEditingCommands();
     BindMoveCommands();
     BindTreeCommands();
+    BindReportCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools
     // and buttons exist and do nothing until then.
     // One line per group of windows, so that each group can be taken off on its own.
     static constexpr int kLater[] = {
-        ID_CAREER_INFO, ID_SIM_GROUPS, ID_FILE_PROPERTIES, ID_FIND_SIM,      // careers, reports
+        ID_CAREER_INFO, ID_SIM_GROUPS, ID_FILE_PROPERTIES,                   // careers, reports
         ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_MATCHMAKER,                   // chemistry
         ID_FULL_LIST, ID_ORDER, ID_SETTINGS, ID_NAME_GENERATOR, ID_ABOUT, ID_CHECK_UPDATES,  // avail.
     };

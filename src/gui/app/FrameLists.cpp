@@ -159,8 +159,8 @@ void NestrelFrame::OnDisplayRowActivated(wxListEvent& event) {
         TellUser(kInvalidItem);
         return;
     }
-    // The Sim information dialog opens here once it exists; the list is refreshed
-    // afterwards as it will be then, since the dialog can change what it shows.
+    ShowSimInfo(this, sim->id);
+    // The card can lead to the family dialog, which may change what the list shows.
     RefreshDisplay();
 }
 

@@ -105,6 +105,12 @@ public:
     void CloseFamilyTrees();
     // ---- end of household moves and family trees ----
 
+    // ---- Neighborhood reports and careers (FrameReports.cpp, FrameCareers.cpp) ----
+    /// The Sim information card on `parent`; when the user asks for the Sim's family
+    /// there (and `familyAllowed`), the family dialog once the card has closed.
+    void ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllowed = true);
+    // ---- end of the reports ----
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".
@@ -144,6 +150,8 @@ private:
     void BindExportCommands();  // FrameExport.cpp: id 90
     void OnExportGedcom(wxCommandEvent& event);
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
+    void BindReportCommands();   // FrameReports.cpp: ids 9, 24, 25
+    void OnFindSim(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
     void BindMoveCommands();  // FrameMoves.cpp: ids 7, 14-16

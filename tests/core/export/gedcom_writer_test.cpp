@@ -129,6 +129,33 @@ TEST_F(GedcomTest, OneParentFamilies) {
     }
 }
 
+TEST_F(GedcomTest, SimsWithIdsFarBeyondTheCountAreLinkedLikeAnyOther) {
+    // Hand-made records may number their Sims anywhere; links must not depend on it.
+    Family* far = MakeFamily("Far");
+    auto add = [&](const std::string& first, bool male, int32_t id) {
+        std::unique_ptr<Sim> sim = reg.NewSim(first, "Far", 0, male);
+        sim->id = id;
+        Sim* added = reg.AddSim(std::move(sim), false, far);
+        added->signName.clear();
+        added->aspiration = -1;
+        added->career.careerText.clear();
+        return added;
+    };
+    Sim* mom = add("Ada", false, 1999999999);
+    Sim* dad = add("Bo", true, 7);
+    Sim* kid = add("Cy", true, 1500000000);
+    kid->mom.SetSim(mom->id);
+    kid->dad.SetSim(dad->id);
+    mom->SetPartner(reg, kStatusMarried, dad->id);
+    const std::string stage = "1 NOTE Life stage: " + LifeStageText(kLifeStageAdult);
+    const std::vector<std::string> expected = {
+        "0 @I1@ INDI", "1 NAME Ada /Far/", "1 SEX F", stage, "1 FAMS @F1@",
+        "0 @I2@ INDI", "1 NAME Bo /Far/", "1 SEX M", stage, "1 FAMS @F1@",
+        "0 @I3@ INDI", "1 NAME Cy /Far/", "1 SEX M", stage, "1 FAMC @F1@",
+        "0 @F1@ FAM", "1 HUSB @I2@", "1 WIFE @I1@", "1 MARR Y", "1 CHIL @I3@"};
+    EXPECT_EQ(Body(), expected);
+}
+
 TEST_F(GedcomTest, ASimNamedAsItsOwnParentGetsNoFamily) {
     Family* f = MakeFamily("Elm");
     Sim* sim = Person(f, "Loop", true);
