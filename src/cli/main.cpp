@@ -39,6 +39,18 @@ int main(int argc, char** argv) {
     gedcom->add_option("FILE", file, "Neighborhood file")->required();
     gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
+    std::string rootName, svgOut;
+    bool deepest = false;
+    CLI::App* tree = app.add_subcommand("tree", "Print the ancestor chart of a Sim (mother, then father, above each)");
+    tree->add_option("FILE", file, "Neighborhood file")->required();
+    tree->add_option("NAME", rootName, "Full name of the Sim at the root");
+    tree->add_flag("--deepest", deepest, "Start from the Sim whose family reaches furthest back");
+    tree->add_option("--svg", svgOut, "Also write the chart as an SVG picture");
+    CLI::App* familyData = app.add_subcommand("family-data", "Print every Sim with its parents, as the tree set-up writes it");
+    familyData->add_option("FILE", file, "Neighborhood file")->required();
+    CLI::App* homeless = app.add_subcommand("homeless", "Print the homeless families: name, member count, members");
+    homeless->add_option("FILE", file, "Neighborhood file")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -52,6 +64,9 @@ int main(int argc, char** argv) {
     if (*members) return RunMembers(options, file, familyName);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
+    if (*tree) return RunTree(options, file, rootName, deepest, svgOut);
+    if (*familyData) return RunFamilyData(options, file);
+    if (*homeless) return RunHomeless(options, file);
     std::cout << app.help();
     return kExitOk;
 }
