@@ -5,12 +5,15 @@
 #include "editing/AdvancedPropDlg.h"
 #include <wx/checkbox.h>
 #include "lists_support.h"
+#include "reports/SimListDlg.h"
 #include "storage/NeighborhoodFile.h"
 #include "support/FrameFixture.h"
 
 #include <cstdlib>
 
+#include <wx/listbox.h>
 #include <wx/radiobox.h>
+#include <wx/stattext.h>
 
 namespace {
 
@@ -178,6 +181,38 @@ TEST_F(EditingTest, RemoveWithOneMemberAndPromoteMessages) {
     ann->career.SetCareer(career, kLifeStageAdult, 10, false);
     wxTEST_DIALOG(dlg.PromoteMember(), ExpectMessageBox(wxID_OK, "Current Sim is NOT promotable.", "Message"));
     EXPECT_EQ(ann->career.level, 10);
+}
+
+TEST_F(EditingTest, FamilyFriendsListsTheFriendsOfTheLastRecount) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family* smith = AddFamily(registry, "Smith");
+    Family* jones = AddFamily(registry, "Jones");
+    Sim* ann = AddMember(registry, smith, "Ann", kLeo, false);
+    Sim* bob = AddMember(registry, smith, "Bob", kLeo, true);
+    Sim* zed = AddMember(registry, jones, "Zed", kVirgo, true);
+    Sim* dee = AddMember(registry, jones, "Dee", kVirgo, false);
+    ann->AddFriend(registry, zed->id, true);
+    bob->AddFriend(registry, dee->id, true);
+    bob->AddFriend(registry, ann->id, true);  // a member is not a family friend
+    NewFamilyDlg dlg(&frame, registry, &frame.CareerInfo().careers, *smith, ann->id);
+    std::string title, heading, total;
+    std::vector<std::string> names;
+    wxTEST_DIALOG(ClickButton(dlg, 7), Answer<SimListDlg>([&](SimListDlg* list) {
+                      title = std::string(list->GetTitle().utf8_str());
+                      for (wxWindow* child : list->GetChildren())
+                          if (auto* text = dynamic_cast<wxStaticText*>(child); text && text != list->Total())
+                              heading = std::string(text->GetLabel().utf8_str());
+                      for (unsigned i = 0; i < list->List()->GetCount(); ++i)
+                          names.emplace_back(list->List()->GetString(i).utf8_str());
+                      total = std::string(list->Total()->GetLabel().utf8_str());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(title, "Family Friends");
+    EXPECT_EQ(heading, "Smith family friends:");
+    EXPECT_EQ(names, (std::vector<std::string>{"Dee Jones", "Zed Jones"}));  // sorted
+    EXPECT_EQ(total, "Total: 2");
+    EXPECT_EQ(std::string(dlg.FriendsLabel()->GetLabel().utf8_str()), "Family Friends: 2");
 }
 
 TEST_F(EditingTest, NewThenCancelKeepsTheCounterAndAddsNoRow) {

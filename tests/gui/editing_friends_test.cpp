@@ -4,8 +4,11 @@
 
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
 
 #include "editing_support.h"
+#include "reports/SimSearchDlg.h"
 #include "lists_support.h"
 #include "support/FrameFixture.h"
 
@@ -155,13 +158,26 @@ TEST_F(FriendsEditingTest, MakeMatchOffersStatusesByLifeStageAndInsistsOnASim) {
     EXPECT_EQ(none.CandidateList()->GetCount(), 1u);  // Bob: never Ann herself
 }
 
-TEST_F(FriendsEditingTest, PickerSearchFindsASimToAdd) {
+TEST_F(FriendsEditingTest, PickerSearchOpensTheSimpleSearchAndShowsThePickedSim) {
     NestrelFrame& frame = Build();
-    EnterFriendsDlg picker(&frame, frame.Registry(), {}, ann);
-    EXPECT_FALSE(picker.ShowFound("nobody"));
-    ASSERT_TRUE(picker.ShowFound("dee j"));
+    EditSimDialog dlg(&frame, frame.Registry(), &frame.CareerInfo().careers, ann);
+    EnterFriendsDlg picker(&dlg, frame.Registry(), {}, ann);
+    bool actionsShown = true;
+    wxTEST_DIALOG(ClickButton(picker, 3), Answer<SimSearchDlg>([&](SimSearchDlg* search) {
+                      actionsShown = search->FindWindow(5) || search->FindWindow(6);
+                      search->NameField()->SetValue("dee");
+                      ClickButton(*search, 4);  // Go
+                      search->Results()->SetSelection(0);
+                      return wxID_OK;
+                  }));
+    EXPECT_FALSE(actionsShown) << "Info... and Family... belong to the main window's search";
+    // The picked Sim is shown, ready to be added; nothing is added by the search.
+    EXPECT_TRUE(picker.Ids().empty());
+    ASSERT_NE(picker.MemberColumn()->GetSelection(), wxNOT_FOUND);
     picker.AddMemberAt(picker.MemberColumn()->GetSelection());
     EXPECT_EQ(picker.Ids(), std::vector<int32_t>{dee->id});
+    EXPECT_FALSE(picker.ShowSim(4242));
+    EXPECT_FALSE(picker.ShowSim(ann->id)) << "the Sim's own family is not offered";
 }
 
 TEST_F(FriendsEditingTest, CancelledFamilyDialogLeavesNoIdOfItsNewMember) {

@@ -67,6 +67,13 @@ inline int SelectStarting(wxListBox* list, const std::string& prefix) {
     return -1;
 }
 
+/// A click on the button `id` of a dialog, as its handler receives it.
+inline void ClickButton(wxWindow& window, int id) {
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(&window);
+    window.GetEventHandler()->ProcessEvent(click);
+}
+
 /// In a picker: chooses the family, then adds the member, as the double-click does.
 inline void PickMember(EnterFriendsDlg* picker, const std::string& family, const std::string& member) {
     const int f = SelectStarting(picker->FamilyColumn(), family);

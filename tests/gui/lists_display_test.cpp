@@ -4,7 +4,9 @@
 
 #include <wx/panel.h>
 
+#include "availability/AvailableDlg.h"
 #include "editing_support.h"
+#include "settings/FilterSettingsDlg.h"
 #include "common/FontScale.h"
 #include "lists_support.h"
 #include "reports/ShowSimDlg.h"
@@ -107,13 +109,22 @@ TEST_F(DisplayListTest, PanelButtonsAndTheirMenuItemsReachTheWindow) {
             EXPECT_TRUE(handled) << "Add Family unhandled";
         }
     }
+    // "Full List" and "Order.." open their dialogs either way.
     for (int id : {ID_FULL_LIST, ID_ORDER}) {
         wxWindow* button = wxWindow::FindWindowById(id, &frame);
         ASSERT_NE(button, nullptr) << id;
         for (wxEventType type : {wxEVT_BUTTON, wxEVT_MENU}) {
             wxCommandEvent event(type, id);
             event.SetEventObject(button);
-            EXPECT_TRUE(button->GetEventHandler()->ProcessEvent(event)) << "id " << id << " unhandled";
+            bool handled = false;
+            if (id == ID_FULL_LIST) {
+                wxTEST_DIALOG(handled = button->GetEventHandler()->ProcessEvent(event),
+                              editing_test::Answer<AvailableDlg>([](AvailableDlg*) { return wxID_OK; }));
+            } else {
+                wxTEST_DIALOG(handled = button->GetEventHandler()->ProcessEvent(event),
+                              editing_test::Answer<FilterSettingsDlg>([](FilterSettingsDlg*) { return wxID_CANCEL; }));
+            }
+            EXPECT_TRUE(handled) << "id " << id << " unhandled";
         }
     }
     // These ask for a selection first, which the empty neighborhood does not have.

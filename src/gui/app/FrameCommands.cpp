@@ -14,6 +14,7 @@ void NestrelFrame::BindCommands() {
     BindEditingCommands();
     BindMoveCommands();
     BindTreeCommands();
+    BindSettingsCommands();
     BindReportCommands();
 
     // Commands whose windows arrive later are bound now so that the menu items, tools
@@ -22,12 +23,8 @@ void NestrelFrame::BindCommands() {
     static constexpr int kLater[] = {
         ID_CAREER_INFO, ID_SIM_GROUPS, ID_FILE_PROPERTIES,                   // careers, reports
         ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_MATCHMAKER,                   // chemistry
-        ID_FULL_LIST, ID_ORDER, ID_SETTINGS, ID_NAME_GENERATOR, ID_ABOUT, ID_CHECK_UPDATES,  // avail.
     };
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
-    // The panel's buttons among them send button events, not menu events.
-    for (int id : {ID_FULL_LIST, ID_ORDER})
-        Bind(wxEVT_BUTTON, &NestrelFrame::OnLaterCommand, this, id);
 }
 
 void NestrelFrame::OnExit(wxCommandEvent&) {

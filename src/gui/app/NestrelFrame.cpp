@@ -11,6 +11,8 @@
 #include "common/FontScale.h"
 #include "common/ArtProvider.h"
 #include "common/WxColour.h"
+#include "update/UpdateCheck.h"
+#include "update/VersionManager.h"
 
 NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(nullptr, wxID_ANY, title, pos, size, wxDEFAULT_FRAME_STYLE, "frame"),
@@ -69,8 +71,14 @@ void NestrelFrame::LoadNamesList() {
 void NestrelFrame::SetFrameIcon() { SetIcons(IconResourceBundle("NESTREL")); }
 
 void NestrelFrame::CreateVersionManager() {
-    // The update checker (version "3.4.1", name "Nestrel", key "nestrel", year "2008")
-    // is created here.
+    versionManager_ = std::make_unique<VersionManager>(this);
+    versionManager_->SetVersion("3.4.1");
+    versionManager_->SetDisplayName("Nestrel");
+    versionManager_->SetProgramKey("nestrel");
+    versionManager_->SetYear("2008");
+    const std::string page = std::string("http://") + kDefaultUpdateHost + kProductPagePath;
+    versionManager_->SetLinkLabel(page);
+    versionManager_->SetLinkUrl(page);
 }
 
 void NestrelFrame::CreateMainPanel() {

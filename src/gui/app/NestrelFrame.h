@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include <wx/frame.h>
@@ -22,6 +23,7 @@ class wxListEvent;
 class wxStaticText;
 class DisplayListCtrl;
 class RowListCtrl;
+class VersionManager;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -61,6 +63,8 @@ public:
     NeighborhoodFile& File() { return neighborhoodFile_; }
     NestrelCareerInfo& CareerInfo() { return careerInfo_; }
     WordFileNames& Names() { return names_; }
+    /// The about box and the update check.
+    VersionManager* Versions() { return versionManager_.get(); }
 
     // ---- The lists and the display list (FrameLists.cpp, FrameFriends.cpp) ----
     /// Refills the family list, restores its selection, then the Sim list.
@@ -104,6 +108,13 @@ public:
     /// again in a new or loaded neighborhood.
     void CloseFamilyTrees();
     // ---- end of household moves and family trees ----
+
+    // ---- Availability, order, settings, names, about (FrameSettings.cpp) ----
+    /// Writes the program settings file with the matchmaker's group; quiet on failure.
+    void SaveProgramSettings();
+    /// Gives the main panel and its labels the settings' colours and refills the lists.
+    void ApplySettingsColours();
+    // ---- end of availability, order, settings, names, about ----
 
     // ---- Neighborhood reports and careers (FrameReports.cpp, FrameCareers.cpp) ----
     /// The Sim information card on `parent`; when the user asks for the Sim's family
@@ -164,6 +175,13 @@ private:
     void BindTreeCommands();  // FrameTrees.cpp: ids 27, 28
     void OnCreateTree(wxCommandEvent& event);
     void OnShowTree(wxCommandEvent& event);
+    void BindSettingsCommands();  // FrameSettings.cpp: ids 2, 3, 23, 26, 32, 33
+    void OnFullList(wxCommandEvent& event);
+    void OnOrder(wxCommandEvent& event);
+    void OnSettings(wxCommandEvent& event);
+    void OnNameGenerator(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnCheckUpdates(wxCommandEvent& event);
 
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
@@ -181,6 +199,7 @@ private:
     ProgramSettings settings_;
     MatchmakerSettings matchSettings_;
     WordFileNames names_;
+    std::unique_ptr<VersionManager> versionManager_;
     // File commands and start-up of the file half (FrameFiles.cpp, FrameClose.cpp).
     void OnNew(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);

@@ -1,15 +1,14 @@
 #include "editing/EnterFriendsDlg.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include <wx/button.h>
 #include <wx/choicdlg.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/textdlg.h>
 
+#include "app/NestrelFrame.h"
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
@@ -17,6 +16,7 @@
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 #include "model/Vocabulary.h"
+#include "reports/SimSearchDlg.h"
 
 namespace {
 enum { ID_FAMILIES = 0, ID_MEMBERS = 1, ID_SELECTED = 2, ID_SEARCH = 3 };
@@ -25,9 +25,11 @@ enum { ID_FAMILIES = 0, ID_MEMBERS = 1, ID_SELECTED = 2, ID_SEARCH = 3 };
 void* IdData(int32_t id) { return reinterpret_cast<void*>(static_cast<intptr_t>(id)); }
 int32_t DataId(void* data) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(data)); }
 
-std::string LowerText(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+// The main window this picker was opened from, through its chain of dialogs.
+NestrelFrame* OwningFrame(wxWindow* window) {
+    for (; window; window = window->GetParent())
+        if (auto* frame = dynamic_cast<NestrelFrame*>(window)) return frame;
+    return nullptr;
 }
 }  // namespace
 
@@ -132,30 +134,31 @@ void EnterFriendsDlg::FillSelected() {
         if (const Sim* sim = registry_.FindSim(id)) selected_->Append(ToWx(sim->ShownFullName()), IdData(id));
 }
 
-bool EnterFriendsDlg::ShowFound(const std::string& text) {
-    const std::string wanted = LowerText(text);
-    if (wanted.empty()) return false;
+bool EnterFriendsDlg::ShowSim(int32_t simId) {
+    const Sim* wanted = registry_.FindSim(simId);
+    if (!wanted || !wanted->family) return false;
     for (unsigned f = 0; f < families_->GetCount(); ++f) {
-        const Family* family = registry_.families.FindById(DataId(families_->GetClientData(f)));
-        if (!family) continue;
-        for (const Sim* member : family->members) {
-            if (sim_ && member->id == sim_->id) continue;
-            if (LowerText(member->FullName()).find(wanted) == std::string::npos) continue;
-            families_->SetSelection(static_cast<int>(f));
-            ChooseFamily(static_cast<int>(f));
-            for (unsigned m = 0; m < members_->GetCount(); ++m)
-                if (DataId(members_->GetClientData(m)) == member->id) members_->SetSelection(static_cast<int>(m));
-            return true;
-        }
+        if (DataId(families_->GetClientData(f)) != wanted->family->id) continue;
+        families_->SetSelection(static_cast<int>(f));
+        ChooseFamily(static_cast<int>(f));
+        for (unsigned m = 0; m < members_->GetCount(); ++m)
+            if (DataId(members_->GetClientData(m)) == simId) {
+                members_->SetSelection(static_cast<int>(m));
+                return true;
+            }
+        return false;
     }
     return false;
 }
 
 void EnterFriendsDlg::OnSearch(wxCommandEvent&) {
-    wxTextEntryDialog ask(this, _("Name (or part of it) of the Sim to find:"), _("Search"));
-    if (ask.ShowModal() != wxID_OK) return;
-    if (!ShowFound(ToStd(ask.GetValue())))
-        ShowNotice(_("No Sim with that name was found."));
+    // The neighborhood's search, without its card and family buttons: it only looks.
+    // A Sim picked there is shown in the columns, ready to be added, and nothing
+    // else changes.
+    NestrelFrame* frame = OwningFrame(this);
+    if (!frame) return;
+    SimSearchDlg search(this, *frame, false);
+    if (search.ShowModal() == wxID_OK && search.SelectedSimId() >= 0) ShowSim(search.SelectedSimId());
 }
 
 // ---- Chemistry picker ----

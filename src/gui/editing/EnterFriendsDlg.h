@@ -33,9 +33,9 @@ public:
     void AddMemberAt(int index);
     /// A double-click in the right column: removes that entry.
     void RemoveSelectedAt(int index);
-    /// Finds Sims whose full name holds the text (case ignored) and shows the
-    /// first in the columns, ready to be added; false when none is found.
-    bool ShowFound(const std::string& text);
+    /// Shows the Sim in the columns (its family chosen, the Sim selected), ready to
+    /// be added; false when no listed family holds it.
+    bool ShowSim(int32_t simId);
 
 protected:
     virtual wxString TitleText() const;

@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -15,6 +16,7 @@
 #include "model/Family.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
+#include "reports/SimListDlg.h"
 
 namespace {
 enum { ID_NAME = 0, ID_USE_NAME = 3, ID_NEW = 4, ID_REMOVE = 5, ID_PROMOTE = 6, ID_FRIENDS = 7, ID_MEMBERS = 8,
@@ -188,11 +190,10 @@ void NewFamilyDlg::PromoteMember() {
 }
 
 void NewFamilyDlg::ShowFamilyFriends() {
-    // The family friends as the last recount left them. A list window of its own
-    // comes with the Sim list dialog; until then they are shown in a notice.
-    wxString text = wxString::Format(_("%s family friends:"), ToWx(family_.name));
-    for (const std::string& name : FamilyFriendNames(registry_, family_)) text += "\n" + ToWx(name);
-    ShowNotice(text, _("Family Friends"), this);
+    // The family friends as the last recount left them.
+    SimListDlg list(this, _("Family Friends"), wxString::Format(_("%s family friends:"), ToWx(family_.name)),
+                    FamilyFriendNames(registry_, family_), wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL);
+    list.ShowModal();
 }
 
 void NewFamilyDlg::OnActivated(wxListEvent& event) { EditMember(event.GetIndex()); }

@@ -1,0 +1,96 @@
+#include "availability/AvailableDlg.h"
+
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "availability/AvailabilityRows.h"
+#include "common/FontScale.h"
+#include "common/WxString.h"
+#include "model/Vocabulary.h"
+#include "settings/FilterSettingsDlg.h"
+#include "storage/ProgramSettings.h"
+
+namespace {
+enum { ID_HOUR = 0, ID_ORDER_BY = 1 };
+}
+
+AvailableDlg::AvailableDlg(wxWindow* parent, const SimRegistry& registry, ProgramSettings& settings, int hour,
+                           int orderHour)
+    : wxDialog(parent, wxID_ANY, _("Available List"), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      registry_(registry), settings_(settings),
+      hour_(AvailabilityHourForEntry(AvailabilityEntryForHour(hour))), orderHour_(orderHour), shownHour_(hour_) {
+    hourBox_ = new wxComboBox(this, ID_HOUR, wxEmptyString, wxDefaultPosition, wxSize(FontScaledWidth(this, 110), -1), 0,
+                              nullptr, wxCB_DROPDOWN | wxCB_READONLY);
+    list_ = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, FontScaled(this, wxSize(250, 240)),
+                           wxLC_REPORT | wxLC_HRULES | wxLC_VRULES | wxLC_SINGLE_SEL);
+    list_->InsertColumn(0, _("Name"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 170));
+    list_->InsertColumn(1, _("Hours"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 70));
+    // The list is as wide as its columns and a scroll bar, so no column is cut off.
+    const int columns = list_->GetColumnWidth(0) + list_->GetColumnWidth(1) + FontScaledWidth(this, 24);
+    list_->SetMinSize(wxSize(std::max(columns, FontScaledWidth(this, 250)), FontScaledHeight(this, 240)));
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(new wxStaticText(this, wxID_ANY, _("Hour: ")), 0, wxALIGN_CENTER_VERTICAL);
+    top->Add(hourBox_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
+    top->Add(new wxButton(this, ID_ORDER_BY, _("Order By...")), 0, wxALIGN_CENTER_VERTICAL);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(top, 0, wxALL, 8);
+    sizer->Add(list_, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    auto* ok = new wxButton(this, wxID_OK, _("&Ok"));
+    ok->SetDefault();
+    sizer->Add(ok, 0, wxALIGN_CENTER | wxALL, 8);
+    SetSizerAndFit(sizer);
+
+    Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { RefreshForSelectedHour(); }, ID_HOUR);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OrderBy(); }, ID_ORDER_BY);
+}
+
+int AvailableDlg::ShowModal() {
+    hourBox_->Clear();
+    for (const std::string& entry : HourEntryTexts()) hourBox_->Append(ToWx(entry));
+    // The box shows the hour the list is for, so that a later "Order By..." relists
+    // the same hour rather than 7 AM.
+    hourBox_->SetSelection(AvailabilityEntryForHour(hour_));
+    SetHourTitle(hour_);
+    FillAvailable(hour_);
+    return wxDialog::ShowModal();
+}
+
+void AvailableDlg::SetHourTitle(int hour) { SetTitle(ToWx(AvailabilityTitle(hour))); }
+
+void AvailableDlg::FillAvailable(int hour) {
+    shownHour_ = hour;
+    list_->DeleteAllItems();
+    rowIds_.clear();
+    const std::vector<AvailabilityRow> rows =
+        BuildAvailabilityRows(registry_, hour, settings_.firstOrder, settings_.secondOrder, orderHour_);
+    rowIds_.reserve(rows.size());
+    for (const AvailabilityRow& row : rows) {
+        const long at = list_->InsertItem(list_->GetItemCount(), ToWx(row.name));
+        list_->SetItem(at, 1, ToWx(row.hours));
+        list_->SetItemTextColour(at, row.male ? wxColour(0, 0, 255) : wxColour(255, 0, 0));
+        rowIds_.push_back(row.simId);
+    }
+}
+
+void AvailableDlg::RefreshForSelectedHour() {
+    const int hour = AvailabilityHourForEntry(hourBox_->GetSelection());
+    SetHourTitle(hour);
+    FillAvailable(hour);
+}
+
+void AvailableDlg::OrderBy() {
+    FilterSettingsDlg dialog(this, settings_, false);
+    if (dialog.ShowModal() == wxID_OK) RefreshForSelectedHour();
+}
+
+int32_t AvailableDlg::RowSimId(long row) const {
+    if (row < 0 || row >= static_cast<long>(rowIds_.size())) return -1;
+    return rowIds_[static_cast<size_t>(row)];
+}

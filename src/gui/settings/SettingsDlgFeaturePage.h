@@ -1,0 +1,18 @@
+#pragma once
+#include <wx/panel.h>
+
+class wxCheckBox;
+struct ProgramSettings;
+
+/// The settings dialog's "Features" page: the "Sims Nightlife" switch, kept for the
+/// run only.
+class SettingsDlgFeaturePage : public wxPanel {
+public:
+    explicit SettingsDlgFeaturePage(wxWindow* parent);
+    void LoadFromSettings(const ProgramSettings& settings);
+    void StoreToSettings(ProgramSettings& settings) const;
+    wxCheckBox* NightlifeBox() const { return nightlife_; }
+
+private:
+    wxCheckBox* nightlife_ = nullptr;
+};
