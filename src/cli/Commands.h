@@ -26,3 +26,6 @@ int RunTree(const CliOptions& options, const std::string& path, const std::strin
 int RunFamilyData(const CliOptions& options, const std::string& path);
 /// The homeless families' list: name, member count, members.
 int RunHomeless(const CliOptions& options, const std::string& path);
+/// The availability list for an hour (7..24): name, hours, ordered by up to two
+/// order keys named as in the order dialog ("Last Name,First Name").
+int RunAvailable(const CliOptions& options, const std::string& path, int hour, const std::string& order);

@@ -32,6 +32,12 @@ int main(int argc, char** argv) {
     CLI::App* members = app.add_subcommand("members", "Print a family's member list: name, age, match");
     members->add_option("FILE", file, "Neighborhood file")->required();
     members->add_option("FAMILY", familyName, "Family name")->required();
+    int hour = 7;
+    std::string order;
+    CLI::App* available = app.add_subcommand("available", "Print the Sims free at an hour: name, hours");
+    available->add_option("FILE", file, "Neighborhood file")->required();
+    available->add_option("--hour", hour, "Hour of the day, 7 (7 AM) to 24 (midnight)")->required();
+    available->add_option("--order", order, "One or two order keys, e.g. \"Last Name,First Name\"");
     CLI::App* resave = app.add_subcommand("resave", "Read a file and write it back with Nestrel's writer");
     resave->add_option("IN", file, "Neighborhood file to read")->required();
     resave->add_option("OUT", out, "File to write")->required();
@@ -62,6 +68,7 @@ int main(int argc, char** argv) {
     if (*dump) return RunDump(options, file);
     if (*check) return RunCheck(options, file);
     if (*members) return RunMembers(options, file, familyName);
+    if (*available) return RunAvailable(options, file, hour, order);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
     if (*tree) return RunTree(options, file, rootName, deepest, svgOut);

@@ -52,6 +52,11 @@ AvailableDlg::AvailableDlg(wxWindow* parent, const SimRegistry& registry, Progra
 }
 
 int AvailableDlg::ShowModal() {
+    Prepare();
+    return wxDialog::ShowModal();
+}
+
+void AvailableDlg::Prepare() {
     hourBox_->Clear();
     for (const std::string& entry : HourEntryTexts()) hourBox_->Append(ToWx(entry));
     // The box shows the hour the list is for, so that a later "Order By..." relists
@@ -59,7 +64,6 @@ int AvailableDlg::ShowModal() {
     hourBox_->SetSelection(AvailabilityEntryForHour(hour_));
     SetHourTitle(hour_);
     FillAvailable(hour_);
-    return wxDialog::ShowModal();
 }
 
 void AvailableDlg::SetHourTitle(int hour) { SetTitle(ToWx(AvailabilityTitle(hour))); }

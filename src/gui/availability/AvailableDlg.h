@@ -21,6 +21,8 @@ public:
     /// Fills the hour box (on the dialog's hour), the title and the list, then shows
     /// the dialog.
     int ShowModal() override;
+    /// What ShowModal does before the dialog shows: the hour box, title and list.
+    void Prepare();
 
     void SetHourTitle(int hour);
     /// Refills the list with the Sims free at `hour`, in order.

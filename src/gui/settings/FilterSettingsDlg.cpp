@@ -47,9 +47,13 @@ void FilterSettingsDlg::FillOrderChoices() {
 }
 
 int FilterSettingsDlg::ShowModal() {
+    SelectStoredKeys();
+    return wxDialog::ShowModal();
+}
+
+void FilterSettingsDlg::SelectStoredKeys() {
     first_->SetSelection(OrderEntryForCode(choices_, settings_.firstOrder));
     second_->SetSelection(OrderEntryForCode(choices_, settings_.secondOrder));
-    return wxDialog::ShowModal();
 }
 
 void FilterSettingsDlg::Accept() {

@@ -18,6 +18,8 @@ public:
 
     /// Selects the stored keys, then shows the dialog.
     int ShowModal() override;
+    /// What ShowModal does before the dialog shows: the stored keys selected.
+    void SelectStoredKeys();
     /// What "&Ok" does before the dialog closes.
     void Accept();
 
