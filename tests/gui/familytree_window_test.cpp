@@ -9,6 +9,8 @@
 #include <wx/stattext.h>
 
 #include "common/FileNameAsker.h"
+#include "common/ResBitmap.h"
+#include <wx/toolbar.h>
 #include "editing_support.h"
 #include "familytree/FTFrame.h"
 #include "familytree/TreeCanvas.h"
@@ -176,6 +178,24 @@ TEST_F(TreeWindowTest, TwoWindowsKeepTheirOwnRoots) {
     EXPECT_EQ(second->Tree().RootSimId(), -1);
     first->Close(true);
     second->Close(true);
+}
+
+TEST_F(TreeWindowTest, MissingToolPicturesAreDrawnFromTheCompiledInIcons) {
+    NestrelFrame& frame = Build();
+    SetResSearchDirs({});
+    ASSERT_TRUE(FindResFile("newtree.bmp").empty()) << "the working folder has its own res/";
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    wxToolBar* tools = tree->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->GetToolsCount(), 4u);
+    for (int id : {FTFrame::ID_NEW_TREE, FTFrame::ID_CLOSE_TREE, FTFrame::ID_REFRESH_TREE, FTFrame::ID_SAVE_PICTURE}) {
+        const wxToolBarToolBase* tool = tools->FindById(id);
+        ASSERT_NE(tool, nullptr) << id;
+        EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << id;
+    }
+    EXPECT_EQ(Utf8(tools->FindById(FTFrame::ID_CLOSE_TREE)->GetShortHelp()), "Close family tree display");
+    tree->Close(true);
 }
 
 }  // namespace

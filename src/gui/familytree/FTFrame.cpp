@@ -84,8 +84,7 @@ void FTFrame::PrepareDC(wxDC& dc) {
 
 void FTFrame::ShowNewTree() {
     if (AskYesNoQuestion(_("Show the biggest family?"), wxGetTranslation(Caption::Question), this)) {
-        tree_.SetRoot(tree_.FindDeepestSim(registry_));
-        canvas_->Refresh(true);
+        ShowDeepest();
         return;
     }
     TransferDlg dlg(this, registry_, std::string());
@@ -94,6 +93,11 @@ void FTFrame::ShowNewTree() {
     dlg.UseSimMode();
     if (dlg.ShowModal() != wxID_OK) return;
     tree_.SetRoot(dlg.ChosenSimId());
+    canvas_->Refresh(true);
+}
+
+void FTFrame::ShowDeepest() {
+    tree_.SetRoot(tree_.FindDeepestSim(registry_));
     canvas_->Refresh(true);
 }
 

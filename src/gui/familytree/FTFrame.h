@@ -26,6 +26,9 @@ public:
 
     /// "Show new tree": the biggest family, or a Sim the user picks.
     void ShowNewTree();
+    /// The chart of the Sim whose family reaches furthest back (unchanged when no Sim
+    /// has a parent recorded).
+    void ShowDeepest();
     /// "Save picture": asks for a file name and writes the chart there.
     void SavePictureAsked();
     /// Writes the chart of the current root to `path`, as SVG when it ends in ".svg",

@@ -52,12 +52,16 @@ void TransferDlg::UseSimMode() {
 }
 
 int TransferDlg::ShowModal() {
+    Prepare();
+    return wxDialog::ShowModal();
+}
+
+void TransferDlg::Prepare() {
     if (prompt_.empty()) prompt_ = _("Select the New Family to move to:");
     promptText_->SetLabel(prompt_);
     Fill();
     // The prompt and the longest entry decide the width.
     GetSizer()->SetSizeHints(this);
-    return wxDialog::ShowModal();
 }
 
 void TransferDlg::Fill() {

@@ -20,6 +20,8 @@ public:
     /// Lists every Sim of the neighborhood instead of the families.
     void UseSimMode();
     int ShowModal() override;
+    /// Shows the prompt and fills the list, as ShowModal does first.
+    void Prepare();
 
     int32_t ChosenFamilyId() const { return chosenFamilyId_; }
     int32_t ChosenSimId() const { return chosenSimId_; }
