@@ -1,6 +1,8 @@
 // The availability list and the list order dialog, opened from the main window.
 #include "avail_support.h"
 #include "lists_support.h"
+#include "social/MatchmakerSettings.h"
+#include "storage/ProgramSettings.h"
 #include "support/FrameFixture.h"
 
 namespace {
@@ -125,6 +127,14 @@ TEST_F(AvailabilityTest, OrderDialogFromTheMainWindowOffersAvailabilityAndReorde
     EXPECT_EQ(second, "None");
     EXPECT_EQ(frame.Settings().firstOrder, 3);
     EXPECT_EQ(frame.Settings().secondOrder, 5);
+    // In the settings file at once, with the matchmaker's group.
+    ProgramSettings stored;
+    MatchmakerSettings match;
+    match.currentAge = -7;
+    ASSERT_TRUE(ReadSettings(SettingsFilePath(installDir_), stored, &match));
+    EXPECT_EQ(stored.firstOrder, 3);
+    EXPECT_EQ(stored.secondOrder, 5);
+    EXPECT_EQ(match.currentAge, frame.MatchSettings().currentAge);
 
     // Cancel stores nothing.
     wxTEST_DIALOG(Click(frame, ID_ORDER), AnswerOrder([&](FilterSettingsDlg* dlg) {
@@ -152,6 +162,20 @@ TEST_F(AvailabilityTest, OkWithAStoredKeyWithoutEntryKeepsIt) {
     EXPECT_EQ(second, "<none>");
     EXPECT_EQ(frame.Settings().firstOrder, 2);
     EXPECT_EQ(frame.Settings().secondOrder, 9);
+}
+
+TEST_F(AvailabilityTest, HourSelectorWithoutSelectionListsSevenAm) {
+    NestrelFrame& frame = Build();
+    HourChoice(frame)->SetSelection(wxNOT_FOUND);
+    std::string title, box;
+    wxTEST_DIALOG(Click(frame, ID_FULL_LIST), AnswerAvailable([&](AvailableDlg* dlg) {
+                      title = std::string(dlg->GetTitle().utf8_str());
+                      box = Selected(dlg->HourBox());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(title, "Availability List for: 7:00");
+    EXPECT_EQ(box, Entries(HourChoice(frame))[0]);
+    EXPECT_EQ(frame.SelectedHour(), 7);
 }
 
 TEST_F(AvailabilityTest, EmptyNeighborhoodListsNobodyAndSaysNothing) {

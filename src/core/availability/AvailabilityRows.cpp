@@ -28,20 +28,28 @@ std::vector<AvailabilityRow> BuildAvailabilityRows(const SimRegistry& registry, 
                                                    int orderHour) {
     std::vector<AvailabilityRow> rows;
     std::vector<SimOrderKey> keys;
-    const SimOrder order(firstOrder, secondOrder, ClampDisplayHour(orderHour));
+    const int keyHour = ClampDisplayHour(orderHour);
+    const SimOrder order(firstOrder, secondOrder, keyHour);
     for (const Family* family : registry.families) {
         // A homeless family's Sims are nowhere to be met, whatever their hours.
         if (family->homeless) continue;
+        family->members.PrefetchItems();
         for (const Sim* sim : family->members) {
-            if (!sim->IsAvailableAt(hour)) continue;
+            // The hours are read once per Sim; most Sims of a large neighborhood are
+            // busy at any one hour and cost no more than this.
+            std::string hours = sim->CareerHours();
+            if (!IsAvailableWithHours(hours, sim->LifeStage(), false, hour)) continue;
             AvailabilityRow row;
             row.simId = sim->id;
             // Each name decoded on its own, as the other lists show them.
-            row.name = TextAsUtf8(sim->ResolvedLastName()) + ", " + TextAsUtf8(sim->firstName);
-            row.hours = sim->CareerHours();
+            row.name = TextAsUtf8(sim->ResolvedLastName());
+            row.name += ", ";
+            AppendAsUtf8(row.name, sim->firstName);
+            row.hours = std::move(hours);
             row.male = sim->male;
+            if (!order.OrdersNothing())
+                keys.push_back(order.KeyFor(*sim, IsAvailableWithHours(row.hours, sim->LifeStage(), false, keyHour)));
             rows.push_back(std::move(row));
-            if (!order.OrdersNothing()) keys.push_back(order.KeyFor(*sim));
         }
     }
     if (order.OrdersNothing()) return rows;

@@ -12,6 +12,7 @@ inline constexpr const char* SimFile = "SimFile";        // the neighborhood to 
 inline constexpr const char* BackupFile = "BackupFile";  // the suggested backup name
 inline constexpr const char* MatchWidth = "matchx";      // the matchmaker window's size
 inline constexpr const char* MatchHeight = "matchy";
+inline constexpr const char* UpdateHost = "UpdateHost";  // "host" or "host:port" of the update check
 }  // namespace ConfigKey
 
 /// The text stored under `key`, or the empty text when the store has none.

@@ -30,15 +30,18 @@ void NestrelFrame::BindSettingsCommands() {
 void NestrelFrame::OnFullList(wxCommandEvent&) {
     // The list is for the hour the selector shows, which becomes the window's hour.
     selectedHour_ = AvailabilityHourForEntry(hourChoice_->GetSelection());
+    const int32_t first = settings_.firstOrder, second = settings_.secondOrder;
     AvailableDlg dialog(this, registry_, settings_, selectedHour_, selectedHour_);
     dialog.ShowModal();
     // "Order By..." there may have changed the order the display list follows.
+    if (settings_.firstOrder != first || settings_.secondOrder != second) SaveProgramSettings();
     if (!NeighborhoodIsEmpty()) RefreshDisplay();
 }
 
 void NestrelFrame::OnOrder(wxCommandEvent&) {
     FilterSettingsDlg dialog(this, settings_, true);
-    dialog.ShowModal();
+    // Kept in the file at once, so a program that ends without closing keeps it too.
+    if (dialog.ShowModal() == wxID_OK) SaveProgramSettings();
     if (!NeighborhoodIsEmpty()) RefreshDisplay();
 }
 

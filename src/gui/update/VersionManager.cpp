@@ -12,10 +12,6 @@
 #include "update/UpdateCheck.h"
 #include "update/UpdateRequest.h"
 
-namespace {
-constexpr const char* kUpdateHostKey = "UpdateHost";
-}
-
 void VersionManager::SetTimeoutSeconds(int seconds) { timeoutSeconds_ = std::clamp(seconds, 1, 10); }
 
 void VersionManager::ShowAbout() {
@@ -34,7 +30,7 @@ void VersionManager::ShowUpdateAvailable() {
 void VersionManager::CheckForUpdate() {
     if (programKey_.empty()) return;
     UpdateServer server{kDefaultUpdateHost, 80};
-    const std::string configured = ReadConfigText(kUpdateHostKey);
+    const std::string configured = ReadConfigText(ConfigKey::UpdateHost);
     // A stored host that cannot be an address is ignored rather than asked.
     if (!configured.empty() && !ParseUpdateServer(configured, server)) return;
 
