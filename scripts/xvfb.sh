@@ -7,7 +7,9 @@ dir=$(mktemp -d "${TMPDIR:-/tmp}/nestrel-xvfb.XXXXXX")
 trap 'rm -rf "$dir"' EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
-for _ in $(seq 1 200); do
+# Up to a minute: on a machine busy with parallel builds and tests Xvfb can take
+# many seconds to come up, and a slow start is not a failure of the test.
+for _ in $(seq 1 1200); do
   [[ -s "$dir/display" ]] && break
   if ! kill -0 "$xvfb" 2>/dev/null; then
     echo "xvfb.sh: Xvfb did not start:" >&2

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "LoadedNeighborhood.h"
+#include "chemistry/ChemMatching.h"
+#include "social/MatchmakerSettings.h"
 
 // The tool's commands. Each returns the process exit code: 0 done (or, for
 // check, nothing found), 1 check found problems, 2 bad input or failure.
@@ -26,6 +28,14 @@ int RunTree(const CliOptions& options, const std::string& path, const std::strin
 int RunFamilyData(const CliOptions& options, const std::string& path);
 /// The homeless families' list: name, member count, members.
 int RunHomeless(const CliOptions& options, const std::string& path);
+/// The life stage of an --age value ("elder", "adult", "teen", "child"); -1 otherwise.
+int32_t LifeStageFromOption(const std::string& age);
+/// The chemistry matching results: female, male, type.
+int RunMatches(const CliOptions& options, const std::string& path, const ChemMatchOptions& match);
+/// The lines of the chemistry report of a life stage.
+int RunChemistry(const CliOptions& options, const std::string& path, int32_t lifeStage);
+/// The matchmaker's lists: "Females:", "Males:", "Matched Up:" and their entries.
+int RunPairs(const CliOptions& options, const std::string& path, const MatchmakerSettings& settings);
 /// The availability list for an hour (7..24): name, hours, ordered by up to two
 /// order keys named as in the order dialog ("Last Name,First Name").
 int RunAvailable(const CliOptions& options, const std::string& path, int hour, const std::string& order);

@@ -56,6 +56,26 @@ int main(int argc, char** argv) {
     familyData->add_option("FILE", file, "Neighborhood file")->required();
     CLI::App* homeless = app.add_subcommand("homeless", "Print the homeless families: name, member count, members");
     homeless->add_option("FILE", file, "Neighborhood file")->required();
+    std::string age;
+    ChemMatchOptions match;
+    CLI::App* matches = app.add_subcommand("matches", "Print the chemistry matching results: female, male, type");
+    matches->add_option("FILE", file, "Neighborhood file")->required();
+    matches->add_option("--age", age, "Life stage matched")->required()->check(CLI::IsMember({"elder", "adult", "teen"}));
+    matches->add_flag("--townies", match.townies, "Include Townies");
+    matches->add_flag("--different-ages", match.differentAges, "Allow different ages for match");
+    matches->add_flag("--matched-up", match.matchedUp, "Include Sims who are matched up");
+    matches->add_flag("--married", match.married, "Include Sims who are married or going steady");
+    CLI::App* chemistry = app.add_subcommand("chemistry", "Print the chemistry report of a life stage");
+    chemistry->add_option("FILE", file, "Neighborhood file")->required();
+    chemistry->add_option("--age", age, "Life stage")->required()->check(CLI::IsMember({"elder", "adult", "teen"}));
+    MatchmakerSettings pairSettings;
+    bool noElders = false;
+    CLI::App* pairs = app.add_subcommand("pairs", "Print the matchmaker's females, males and pairs");
+    pairs->add_option("FILE", file, "Neighborhood file")->required();
+    pairs->add_option("--age", age, "Life stage shown (default teen)")->check(CLI::IsMember({"child", "teen", "adult"}));
+    pairs->add_flag("--townies", pairSettings.townieCheck, "Include Townies");
+    pairs->add_flag("--no-elders", noElders, "Leave Elders out beside Adults");
+    pairs->add_flag("--filter-married", pairSettings.filterMarried, "Hide married and committed pairs");
 
     try {
         app.parse(argc, argv);
@@ -74,6 +94,16 @@ int main(int argc, char** argv) {
     if (*tree) return RunTree(options, file, rootName, deepest, svgOut);
     if (*familyData) return RunFamilyData(options, file);
     if (*homeless) return RunHomeless(options, file);
+    if (*matches) {
+        match.lifeStage = LifeStageFromOption(age);
+        return RunMatches(options, file, match);
+    }
+    if (*chemistry) return RunChemistry(options, file, LifeStageFromOption(age));
+    if (*pairs) {
+        if (!age.empty()) pairSettings.currentAge = LifeStageFromOption(age);
+        pairSettings.elderCheck = !noElders;
+        return RunPairs(options, file, pairSettings);
+    }
     std::cout << app.help();
     return kExitOk;
 }

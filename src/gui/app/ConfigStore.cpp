@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kDefaultMatchmakerSide = 300;
+// Smaller than this, the window would show hardly any of its lists.
+constexpr int kLeastMatchmakerSide = 200;
 
 }  // namespace
 
@@ -38,7 +40,7 @@ void StoreFileNames(const NeighborhoodFile& file) {
 int MatchmakerDimensionFromText(const std::string& text) {
     if (text.empty()) return kDefaultMatchmakerSide;
     const int value = AtoiLike(text);
-    return value > 0 ? value : kDefaultMatchmakerSide;
+    return value >= kLeastMatchmakerSide ? value : kDefaultMatchmakerSide;
 }
 
 wxSize ReadMatchmakerSize() {

@@ -28,7 +28,7 @@ void StoreFileNames(const NeighborhoodFile& file);
 
 /// The matchmaker window's size as stored: 300 for a value that is missing or empty,
 /// otherwise the number at the start of the text. A stored size that could not show
-/// a window (not above 0) also gives 300.
+/// a usable window (below 200) also gives 300.
 wxSize ReadMatchmakerSize();
 void WriteMatchmakerSize(const wxSize& size);
 

@@ -14,6 +14,7 @@ void NestrelFrame::BindCommands() {
     BindEditingCommands();
     BindMoveCommands();
     BindTreeCommands();
+    BindChemistryCommands();
     BindSettingsCommands();
     BindReportCommands();
 
@@ -22,7 +23,6 @@ void NestrelFrame::BindCommands() {
     // One line per group of windows, so that each group can be taken off on its own.
     static constexpr int kLater[] = {
         ID_CAREER_INFO, ID_SIM_GROUPS, ID_FILE_PROPERTIES,                   // careers, reports
-        ID_CHEMISTRY, ID_CHEMISTRY_MATCHING, ID_MATCHMAKER,                   // chemistry
     };
     for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
 }

@@ -109,6 +109,11 @@ public:
     void CloseFamilyTrees();
     // ---- end of household moves and family trees ----
 
+    // ---- Chemistry (FrameChemistry.cpp) ----
+    /// "Empty Neighborhood!" without families; otherwise the matchmaker at its stored
+    /// size, which is stored again when it closes.
+    void OpenMatchmaker();
+
     // ---- Availability, order, settings, names, about (FrameSettings.cpp) ----
     /// Writes the program settings file with the matchmaker's group; quiet on failure.
     void SaveProgramSettings();
@@ -175,6 +180,8 @@ private:
     void BindTreeCommands();  // FrameTrees.cpp: ids 27, 28
     void OnCreateTree(wxCommandEvent& event);
     void OnShowTree(wxCommandEvent& event);
+    void BindChemistryCommands();  // FrameChemistry.cpp: ids 5, 6, 8
+    void OnChemistryCommand(wxCommandEvent& event);
     void BindSettingsCommands();  // FrameSettings.cpp: ids 2, 3, 23, 26, 32, 33
     void OnFullList(wxCommandEvent& event);
     void OnOrder(wxCommandEvent& event);

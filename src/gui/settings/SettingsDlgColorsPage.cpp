@@ -54,13 +54,14 @@ SettingsDlgColorsPage::SettingsDlgColorsPage(wxWindow* parent) : wxPanel(parent,
     highlight_[1] = new wxRadioButton(owner, kFirstHighlightId + 1, _("Highlight available sims"));
     highlight_[2] = new wxRadioButton(owner, kFirstHighlightId + 2, _("Color-code based on gender"));
     for (wxRadioButton* button : highlight_) {
-        box->Add(button, 0, wxBOTTOM, 4);
+        box->Add(button, 0, wxLEFT | wxRIGHT | wxBOTTOM, 6);
         button->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { UpdateHighlightButtons(); });
     }
     auto* highlighted = new wxFlexGridSizer(3, 6, 8);
     addRow(owner, highlighted, HighlightTextRow);
     addRow(owner, highlighted, HighlightBackgroundRow);
-    box->Add(highlighted, 0, wxTOP, 4);
+    // Room inside the frame, so that the buttons do not sit on its edge.
+    box->Add(highlighted, 0, wxALL, 6);
 
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     sizer->Add(columns, 0, wxALL, 12);

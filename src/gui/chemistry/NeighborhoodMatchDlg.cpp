@@ -1,0 +1,278 @@
+#include "chemistry/NeighborhoodMatchDlg.h"
+
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/imaglist.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "chemistry/ChemMatchDlg.h"
+#include "chemistry/CompareChemDlg.h"
+#include "chemistry/ShowChemDlg.h"
+#include "common/ArtProvider.h"
+#include "common/FontScale.h"
+#include "common/MessageBox.h"
+#include "common/WxString.h"
+#include "model/SimRegistry.h"
+#include "model/Vocabulary.h"
+#include "social/MatchmakerSettings.h"
+
+namespace {
+enum {
+    ID_FEMALES = 0, ID_MALES = 1, ID_PAIRS = 2, ID_STATUS = 3, ID_ADD = 4, ID_REMOVE = 5, ID_MATCHING = 7,
+    ID_SHOW_CHEMISTRY = 8, ID_COMPARE = 9, ID_CHILD = 10, ID_TEEN = 11, ID_ADULT = 12, ID_TOWNIES = 13,
+    ID_ELDERS = 14, ID_FILTER_MARRIED = 15
+};
+}  // namespace
+
+NeighborhoodMatchDlg::NeighborhoodMatchDlg(wxWindow* parent, SimRegistry& registry, MatchmakerSettings* settings,
+                                           const wxSize& size)
+    : wxDialog(parent, wxID_ANY, _("Neighborhood Match"), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMINIMIZE_BOX),
+      registry_(registry), settings_(settings), lists_(registry), reportedSize_(size) {
+    ageButtons_[0] = new wxRadioButton(this, ID_CHILD, _("Child"), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    ageButtons_[1] = new wxRadioButton(this, ID_TEEN, _("Teen"));
+    ageButtons_[2] = new wxRadioButton(this, ID_ADULT, _("Adult"));
+    options_[0] = new wxCheckBox(this, ID_TOWNIES, _("Townies"));
+    options_[1] = new wxCheckBox(this, ID_ELDERS, _("Elders"));
+    options_[2] = new wxCheckBox(this, ID_FILTER_MARRIED, _("Filter Married/Going Steady"));
+    const long listStyle = wxLB_SINGLE | wxLB_HSCROLL;
+    females_ = new wxListBox(this, ID_FEMALES, wxDefaultPosition, FontScaled(this, wxSize(120, 180)), 0, nullptr,
+                             listStyle);
+    males_ = new wxListBox(this, ID_MALES, wxDefaultPosition, FontScaled(this, wxSize(120, 180)), 0, nullptr,
+                           listStyle);
+    statusChoice_ = new wxComboBox(this, ID_STATUS, wxEmptyString, wxDefaultPosition,
+                                   wxSize(FontScaledWidth(this, 100), -1), 0, nullptr, wxCB_DROPDOWN | wxCB_READONLY);
+    pairs_ = new wxListCtrl(this, ID_PAIRS, wxDefaultPosition, FontScaled(this, wxSize(200, 180)),
+                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    pairs_->AppendColumn(wxEmptyString, wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
+    pairs_->AppendColumn(wxEmptyString, wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
+    auto* hearts = new wxImageList(16, 16, true, 2);
+    hearts->Add(IconResource("HEARTPINK", wxSize(16, 16)));
+    hearts->Add(IconResource("HEARTREDSMALL", wxSize(16, 16)));
+    pairs_->AssignImageList(hearts, wxIMAGE_LIST_SMALL);
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(new wxStaticText(this, wxID_ANY, _("Select who to display: ")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    for (wxRadioButton* button : ageButtons_) top->Add(button, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    top->Add(options_[0], 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    top->Add(options_[1], 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 12);
+    top->Add(new wxButton(this, ID_SHOW_CHEMISTRY, _("Show Chemistry...")), 0, wxRIGHT, 6);
+    top->Add(new wxButton(this, ID_MATCHING, _("Chemistry &Matching...")));
+
+    auto* femaleColumn = new wxBoxSizer(wxVERTICAL);
+    femaleColumn->Add(new wxStaticText(this, wxID_ANY, _("Females:")));
+    femaleColumn->Add(females_, 1, wxEXPAND);
+    auto* maleColumn = new wxBoxSizer(wxVERTICAL);
+    maleColumn->Add(new wxStaticText(this, wxID_ANY, _("Males:")));
+    maleColumn->Add(males_, 1, wxEXPAND);
+    auto* middle = new wxBoxSizer(wxVERTICAL);
+    middle->Add(new wxStaticText(this, wxID_ANY, _("New Status: ")));
+    middle->Add(statusChoice_, 0, wxBOTTOM, 8);
+    middle->Add(new wxButton(this, ID_ADD, _("&Add >>")), 0, wxEXPAND | wxBOTTOM, 4);
+    middle->Add(new wxButton(this, ID_REMOVE, _("<< &Remove")), 0, wxEXPAND | wxBOTTOM, 16);
+    middle->Add(new wxButton(this, wxID_OK, _("&Close")), 0, wxEXPAND);
+    auto* pairColumn = new wxBoxSizer(wxVERTICAL);
+    auto* pairHeading = new wxBoxSizer(wxHORIZONTAL);
+    pairHeading->Add(new wxStaticText(this, wxID_ANY, _("Matched Up:")), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
+    pairHeading->Add(options_[2], 0, wxALIGN_CENTER_VERTICAL);
+    pairColumn->Add(pairHeading);
+    pairColumn->Add(pairs_, 1, wxEXPAND);
+    pairColumn->Add(new wxButton(this, ID_COMPARE, _("Compare Chem...")), 0, wxTOP, 4);
+
+    auto* lists = new wxBoxSizer(wxHORIZONTAL);
+    lists->Add(femaleColumn, 1, wxEXPAND | wxRIGHT, 6);
+    lists->Add(maleColumn, 1, wxEXPAND | wxRIGHT, 6);
+    lists->Add(middle, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    lists->Add(pairColumn, 2, wxEXPAND);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(top, 0, wxALL, 8);
+    sizer->Add(lists, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    SetSizerAndFit(sizer);
+
+    Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SetCurrentAge(3); }, ID_CHILD);
+    Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SetCurrentAge(2); }, ID_TEEN);
+    Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { SetCurrentAge(1); }, ID_ADULT);
+    for (int which = 0; which < 3; ++which)
+        Bind(wxEVT_CHECKBOX, [this, which](wxCommandEvent&) { OnOption(which); }, ID_TOWNIES + which);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AddPair(); }, ID_ADD);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RemovePair(); }, ID_REMOVE);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ComparePair(); }, ID_COMPARE);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenChemistrySummary(); }, ID_SHOW_CHEMISTRY);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenChemistryMatching(); }, ID_MATCHING);
+    Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent& e) { CompareRow(e.GetIndex()); }, ID_PAIRS);
+    Bind(wxEVT_LIST_COL_CLICK, [this](wxListEvent& e) { SortRows(e.GetColumn()); }, ID_PAIRS);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { CloseWithSize(); }, wxID_OK);
+
+    if (settings_ == nullptr) return;
+    options_[0]->SetValue(settings_->townieCheck);
+    options_[1]->SetValue(settings_->elderCheck);
+    options_[2]->SetValue(settings_->filterMarried);
+    const int32_t age = settings_->currentAge;
+    AgeButton(age == 2 || age == 3 ? age : 1)->SetValue(true);
+    SetCurrentAge(age);
+    // The stored size, but never smaller than the controls need.
+    const wxSize least = GetMinSize();
+    SetSize(std::max(size.x, least.x), std::max(size.y, least.y));
+}
+
+int NeighborhoodMatchDlg::ShowModal() {
+    if (settings_ == nullptr) {
+        ShowNotice(_("Error reading Matchmaker settings!"), _(Caption::Message), GetParent());
+        return wxID_CANCEL;
+    }
+    return wxDialog::ShowModal();
+}
+
+void NeighborhoodMatchDlg::CloseWithSize() {
+    reportedSize_ = GetSize();
+    if (IsModal()) EndModal(wxID_OK);
+}
+
+wxRadioButton* NeighborhoodMatchDlg::AgeButton(int32_t lifeStage) const {
+    if (lifeStage == 3) return ageButtons_[0];
+    if (lifeStage == 2) return ageButtons_[1];
+    return ageButtons_[2];
+}
+
+void NeighborhoodMatchDlg::SetCurrentAge(int32_t lifeStage) {
+    if (settings_ == nullptr) return;
+    settings_->currentAge = lifeStage;
+    FillLists();
+    statusCodes_ = MatchmakerStatusChoices(lifeStage);
+    statusChoice_->Clear();
+    for (int32_t code : statusCodes_) statusChoice_->Append(ToWx(StatusText(code)));
+    statusChoice_->SetSelection(0);
+}
+
+void NeighborhoodMatchDlg::OnOption(int which) {
+    if (settings_ == nullptr) return;
+    const bool value = options_[which]->GetValue();
+    if (which == 0) settings_->townieCheck = value;
+    if (which == 1) settings_->elderCheck = value;
+    if (which == 2) settings_->filterMarried = value;
+    // Elders are shown only beside Adults.
+    if (which != 1 || settings_->currentAge == kLifeStageAdult) FillLists();
+}
+
+void NeighborhoodMatchDlg::FillLists() {
+    if (settings_ == nullptr) return;
+    const bool filled = lists_.Fill(*settings_);
+    ShowLists();
+    ShowRows();
+    if (!filled) ShowNotice(_("Empty Family List!"), _(Caption::Message), this);
+}
+
+void NeighborhoodMatchDlg::ShowLists() {
+    for (auto [box, entries] : {std::pair{females_, &lists_.Females()}, std::pair{males_, &lists_.Males()}}) {
+        box->Freeze();
+        box->Clear();
+        wxArrayString texts;
+        texts.reserve(entries->size());
+        for (const SimEntry& entry : *entries) texts.Add(ToWx(entry.text));
+        if (!texts.empty()) box->Append(texts);
+        box->Thaw();
+    }
+}
+
+void NeighborhoodMatchDlg::ShowRows() {
+    pairs_->Freeze();
+    pairs_->DeleteAllItems();
+    const std::vector<PairRow>& rows = lists_.Rows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const long item = pairs_->InsertItem(static_cast<long>(i), ToWx(rows[i].female), rows[i].PinkHeart() ? 0 : 1);
+        pairs_->SetItem(item, 1, ToWx(rows[i].male));
+        pairs_->SetItemData(item, static_cast<long>(i));
+    }
+    pairs_->Thaw();
+}
+
+int NeighborhoodMatchDlg::RowImage(long row) const {
+    wxListItem item;
+    item.SetId(row);
+    item.SetMask(wxLIST_MASK_IMAGE);
+    return pairs_->GetItem(item) ? item.GetImage() : -1;
+}
+
+void NeighborhoodMatchDlg::AddPair() {
+    const int female = females_->GetSelection();
+    const int male = males_->GetSelection();
+    if (female == wxNOT_FOUND || male == wxNOT_FOUND) {
+        ShowNotice(_("Please select one Female and one Male to be paired."), _(Caption::Message), this);
+        return;
+    }
+    const int status = statusChoice_->GetSelection();
+    if (status == wxNOT_FOUND || status >= static_cast<int>(statusCodes_.size())) {
+        ShowNotice(_("Please select a status for the new pair."), _(Caption::Message), this);
+        return;
+    }
+    const int32_t femaleId = lists_.Females()[static_cast<size_t>(female)].simId;
+    const int32_t maleId = lists_.Males()[static_cast<size_t>(male)].simId;
+    if (!lists_.Pair(femaleId, maleId, statusCodes_[static_cast<size_t>(status)])) {
+        ShowNotice(_("An error occurred."), _(Caption::Message), this);
+        FillLists();
+        return;
+    }
+    ShowLists();
+    ShowRows();
+}
+
+void NeighborhoodMatchDlg::RemovePair() {
+    const long row = pairs_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    if (row < 0) return;
+    lists_.Unpair(static_cast<size_t>(pairs_->GetItemData(row)));
+    ShowLists();
+    ShowRows();
+}
+
+void NeighborhoodMatchDlg::ComparePair() {
+    const int female = females_->GetSelection();
+    const int male = males_->GetSelection();
+    if (female == wxNOT_FOUND || male == wxNOT_FOUND) {
+        ShowNotice(_("Please select one Female and one Male to be compared."), _(Caption::Message), this);
+        return;
+    }
+    const int32_t femaleId = lists_.Females()[static_cast<size_t>(female)].simId;
+    const int32_t maleId = lists_.Males()[static_cast<size_t>(male)].simId;
+    if (registry_.FindSim(femaleId) == nullptr || registry_.FindSim(maleId) == nullptr) {
+        ShowNotice(_("An error occurred."), _(Caption::Message), this);
+        return;
+    }
+    CompareChemDlg compare(this, registry_, femaleId, maleId);
+    compare.ShowModal();
+}
+
+void NeighborhoodMatchDlg::CompareRow(long row) {
+    if (row < 0 || row >= pairs_->GetItemCount()) return;
+    const size_t index = static_cast<size_t>(pairs_->GetItemData(row));
+    if (index >= lists_.Rows().size()) return;
+    const PairRow& pair = lists_.Rows()[index];
+    CompareChemDlg compare(this, registry_, pair.femaleId, pair.maleId);
+    compare.ShowModal();
+}
+
+void NeighborhoodMatchDlg::SortRows(int column) {
+    lists_.SortRows(column);
+    ShowRows();
+}
+
+void NeighborhoodMatchDlg::OpenChemistrySummary() {
+    ShowChemDlg summary(this, registry_, wxSize(300, 300));
+    summary.ShowModal();
+}
+
+void NeighborhoodMatchDlg::OpenChemistryMatching() {
+    ChemMatchDlg matching(this, registry_, wxSize(500, 400));
+    matching.ShowModal();
+    // An accepted match changed who is single and who is paired.
+    if (matching.Changed()) {
+        chemistryChanged_ = true;
+        FillLists();
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include <wx/dialog.h>
+
+class wxListBox;
+class wxListCtrl;
+class wxRadioBox;
+class wxStaticText;
+class SimRegistry;
+
+/// "Chemistry Summary": the Sims of a life stage, the chemistry of the one
+/// selected, and the report of the whole stage written to a text file.
+class ShowChemDlg : public wxDialog {
+public:
+    ShowChemDlg(wxWindow* parent, const SimRegistry& registry, const wxSize& size);
+
+    /// Lists the Sims of a life stage (0 Elder, 1 Adult, 2 Teen).
+    void FillSimsOfAge(int32_t lifeStage);
+    /// Shows the match and the chemistry of the Sim selected in the list box.
+    void ShowSimChemistry();
+    /// "&Write to File": asks for a file name and writes the report.
+    void WriteChemistryFile();
+
+    wxRadioBox* AgeBox() const { return ageBox_; }
+    wxListBox* SimList() const { return simList_; }
+    wxListCtrl* ChemistryList() const { return chemList_; }
+    wxStaticText* MatchLabel() const { return matchLabel_; }
+
+private:
+    const SimRegistry& registry_;
+    std::vector<int32_t> simIds_;  // one per list box entry
+    wxRadioBox* ageBox_ = nullptr;
+    wxListBox* simList_ = nullptr;
+    wxListCtrl* chemList_ = nullptr;
+    wxStaticText* matchLabel_ = nullptr;
+};

@@ -1,0 +1,205 @@
+// The neighborhood matchmaker: its options, lists, pairing and unpairing, hearts,
+// sorting, its window size, and the lists refilled after chemistry matching.
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/display.h>
+#include <wx/radiobut.h>
+
+#include "app/ConfigStore.h"
+#include "chemistry/ChemMatchConfirmDlg.h"
+#include "chemistry/ChemMatchDlg.h"
+#include "chemistry/NeighborhoodMatchDlg.h"
+#include "chemistry_support.h"
+
+namespace {
+
+using namespace chemistry_test;
+using Table = std::vector<std::vector<std::string>>;
+using Names = std::vector<std::string>;
+
+std::vector<std::string> Choices(wxComboBox* box) {
+    std::vector<std::string> out;
+    for (unsigned i = 0; i < box->GetCount(); ++i) out.push_back(Utf8(box->GetString(i)));
+    return out;
+}
+
+void Select(wxListBox* box, const std::string& text) {
+    const int at = box->FindString(wxString::FromUTF8(text), true);
+    ASSERT_NE(at, wxNOT_FOUND) << text;
+    box->SetSelection(at);
+}
+
+TEST_F(ChemistryWindowTest, DefaultsShowTeensAndPairsWithTheirHearts) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    cat->SetPartner(registry, kStatusCommitted, dan->id);
+    Sim* tow = Teen(registry, jones, "Tow", true);
+    tow->townie = true;
+    NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
+    EXPECT_TRUE(dlg.AgeButton(2)->GetValue());
+    EXPECT_FALSE(dlg.Option(0)->GetValue());
+    EXPECT_TRUE(dlg.Option(1)->GetValue());
+    EXPECT_EQ(Choices(dlg.StatusChoice()), (Names{"Committed", "Matched up"}));
+    EXPECT_EQ(Entries(dlg.Females()), (Names{"Smith, Ann"}));
+    EXPECT_EQ(Entries(dlg.Males()), (Names{"Jones, Bob"}));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Dan Jones"}}));
+    EXPECT_EQ(dlg.RowImage(0), 1);  // red
+
+    dlg.Option(0)->SetValue(true);
+    wxCommandEvent check(wxEVT_CHECKBOX, dlg.Option(0)->GetId());
+    dlg.Option(0)->GetEventHandler()->ProcessEvent(check);
+    EXPECT_TRUE(frame.MatchSettings().townieCheck);
+    EXPECT_EQ(Entries(dlg.Males()), (Names{"Jones, Bob", "Jones, Tow"}));
+
+    // Adults with Elders; unchecking Elders on Teens changes only the setting.
+    Sim* eld = Teen(registry, smith, "Eld", false, kLifeStageElder);
+    (void)eld;
+    dlg.SetCurrentAge(1);
+    EXPECT_EQ(Entries(dlg.Females()), (Names{"Smith, Eld", "Smith, Yva"}));
+    EXPECT_EQ(Choices(dlg.StatusChoice()), (Names{"Married", "Committed", "Matched up"}));
+    dlg.SetCurrentAge(2);
+    dlg.Option(1)->SetValue(false);
+    wxCommandEvent elders(wxEVT_CHECKBOX, dlg.Option(1)->GetId());
+    dlg.Option(1)->GetEventHandler()->ProcessEvent(elders);
+    EXPECT_FALSE(frame.MatchSettings().elderCheck);
+    EXPECT_EQ(frame.MatchSettings().currentAge, 2);
+}
+
+TEST_F(ChemistryWindowTest, AddRemoveAndAddAgainWithMessagesAndTheModifiedStar) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), Answer<NeighborhoodMatchDlg>([&](NeighborhoodMatchDlg* dlg) {
+                      wxTEST_DIALOG(dlg->AddPair(), ExpectMessageBox(wxID_OK,
+                                    "Please select one Female and one Male to be paired.", "Message"));
+                      wxTEST_DIALOG(dlg->ComparePair(), ExpectMessageBox(wxID_OK,
+                                    "Please select one Female and one Male to be compared.", "Message"));
+                      Select(dlg->Females(), "Smith, Ann");
+                      Select(dlg->Males(), "Jones, Bob");
+                      dlg->StatusChoice()->SetSelection(1);
+                      dlg->AddPair();
+                      EXPECT_EQ(ListRows(dlg->PairList()), (Table{{"Ann Smith", "Bob Jones"}}));
+                      EXPECT_EQ(dlg->RowImage(0), 0);  // pink
+                      EXPECT_EQ(Entries(dlg->Females()), (Names{"Smith, Cat"}));
+                      dlg->PairList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                      dlg->RemovePair();
+                      EXPECT_EQ(dlg->PairList()->GetItemCount(), 0);
+                      EXPECT_EQ(Entries(dlg->Females()), (Names{"Smith, Ann", "Smith, Cat"}));
+                      Select(dlg->Females(), "Smith, Ann");
+                      Select(dlg->Males(), "Jones, Bob");
+                      dlg->StatusChoice()->SetSelection(1);
+                      dlg->AddPair();
+                      EXPECT_EQ(ListRows(dlg->PairList()), (Table{{"Ann Smith", "Bob Jones"}}));
+                      EXPECT_EQ(dlg->RowImage(0), 0);
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(ann->partnerId, bob->id);
+    EXPECT_EQ(bob->status, kStatusMatchedUp);
+    EXPECT_TRUE(frame.IsModified());
+}
+
+TEST_F(ChemistryWindowTest, PairingFreesFormerPartnersAndRemovingUnpairsTheRowsOwnSims) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
+    // Links made after the lists were shown, by another window.
+    ann->SetPartner(registry, kStatusSingle, xav->id);
+    bob->SetPartner(registry, kStatusSingle, yva->id);
+    Select(dlg.Females(), "Smith, Ann");
+    Select(dlg.Males(), "Jones, Bob");
+    dlg.AddPair();
+    for (const Sim* freed : {xav, yva}) EXPECT_EQ(freed->partnerId, -1);
+    EXPECT_EQ(ann->partnerId, bob->id);
+
+    // Two pairs whose names read alike once split at ';'.
+    Family* odd = AddFamily(registry, "Lee;Ray");
+    Sim* jo = Teen(registry, odd, "Jo", false);
+    Sim* al = Teen(registry, odd, "Al", true);
+    jo->SetPartner(registry, kStatusCommitted, al->id);
+    cat->SetPartner(registry, kStatusCommitted, dan->id);
+    dlg.FillLists();
+    ASSERT_TRUE(SelectRow(dlg.PairList(), "Jo Lee;Ray"));
+    dlg.RemovePair();
+    EXPECT_EQ(jo->partnerId, -1);
+    EXPECT_EQ(al->partnerId, -1);
+    EXPECT_EQ(cat->partnerId, dan->id);
+    EXPECT_EQ(ann->partnerId, bob->id);
+}
+
+TEST_F(ChemistryWindowTest, RowsSortByEitherColumn) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    ann->SetPartner(registry, kStatusCommitted, dan->id);
+    cat->SetPartner(registry, kStatusCommitted, bob->id);
+    NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones"}, {"Cat Smith", "Bob Jones"}}));
+    wxListEvent click(wxEVT_LIST_COL_CLICK, dlg.PairList()->GetId());
+    click.m_col = 1;
+    dlg.PairList()->GetEventHandler()->ProcessEvent(click);
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Bob Jones"}, {"Ann Smith", "Dan Jones"}}));
+    dlg.SortRows(0);
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones"}, {"Cat Smith", "Bob Jones"}}));
+}
+
+TEST_F(ChemistryWindowTest, ChildStoredInTheSettingsOpensOnChildWithOnlyMatchedUp) {
+    NestrelFrame& frame = Build();
+    frame.MatchSettings().currentAge = 3;
+    Sim* kid = Teen(frame.Registry(), smith, "Kid", false, kLifeStageChild);
+    (void)kid;
+    NeighborhoodMatchDlg dlg(&frame, frame.Registry(), &frame.MatchSettings(), wxSize(300, 300));
+    EXPECT_TRUE(dlg.AgeButton(3)->GetValue());
+    EXPECT_EQ(Choices(dlg.StatusChoice()), (Names{"Matched up"}));
+    EXPECT_EQ(Entries(dlg.Females()), (Names{"Smith, Kid"}));
+}
+
+TEST_F(ChemistryWindowTest, ListsAreRefilledAfterChemistryMatchingAcceptsAMatch) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    ann->AddChemistry(registry, bob->id, kChemistryHigh, true);
+    NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
+    wxTEST_DIALOG(dlg.OpenChemistryMatching(), Answer<ChemMatchDlg>([](ChemMatchDlg* matching) {
+                      matching->GenerateResults();
+                      EXPECT_TRUE(SelectRow(matching->ResultList(), "Ann Smith"));
+                      wxTEST_DIALOG(matching->AcceptMatch(),
+                                    Answer<ChemMatchConfirmDlg>([](ChemMatchConfirmDlg*) { return wxID_OK; }));
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Bob Jones"}}));
+    EXPECT_EQ(Entries(dlg.Females()), (Names{"Smith, Cat"}));
+    EXPECT_TRUE(dlg.Changed());
+}
+
+TEST_F(ChemistryWindowTest, EmptyNeighborhoodAndUnusableStoredSizes) {
+    NestrelFrame& frame = Build();
+    for (const auto& [text, side] : {std::pair{"150", 300}, {"199", 300}, {"200", 200}, {"-1", 300}})
+        EXPECT_EQ(MatchmakerDimensionFromText(text), side) << text;
+    const wxRect screen = wxDisplay(0u).GetClientArea();
+    const struct {
+        const char* x;
+        const char* y;
+    } cases[] = {{"0", "-40"}, {"150", "99999"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        SetConfigValue("matchx", c.x);
+        SetConfigValue("matchy", c.y);
+        wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), Answer<NeighborhoodMatchDlg>([&](NeighborhoodMatchDlg* dlg) {
+                          const wxSize size = dlg->GetSize();
+                          EXPECT_GE(size.x, 300);
+                          EXPECT_GE(size.y, 200);
+                          EXPECT_LE(size.x, std::max(screen.width, dlg->GetMinSize().x));
+                          EXPECT_LE(size.y, std::max(screen.height, dlg->GetMinSize().y));
+                          return wxID_CANCEL;
+                      }));
+    }
+    // Closed with "&Close", the size shown is stored.
+    wxSize shown;
+    wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), Answer<NeighborhoodMatchDlg>([&](NeighborhoodMatchDlg* dlg) {
+                      shown = dlg->GetSize();
+                      dlg->CloseWithSize();
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(ReadMatchmakerSize(), shown);
+    frame.Registry().Clear();
+    wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), ExpectMessageBox(wxID_OK, "Empty Neighborhood!", "Message"));
+}
+
+}  // namespace
