@@ -28,6 +28,17 @@ int RunTree(const CliOptions& options, const std::string& path, const std::strin
 int RunFamilyData(const CliOptions& options, const std::string& path);
 /// The homeless families' list: name, member count, members.
 int RunHomeless(const CliOptions& options, const std::string& path);
+/// The career tables: every career's skills, one career's levels (`levels`), or the
+/// careers matching up to three comma-separated skills (`match`).
+int RunCareers(const CliOptions& options, const std::string& levels, const std::string& match);
+/// The Sim information card of one Sim, its friend list and total.
+int RunSim(const CliOptions& options, const std::string& path, const std::string& fullName);
+/// A special group (townie, vampire, college) by name or by age.
+int RunGroups(const CliOptions& options, const std::string& path, const std::string& type, const std::string& by);
+/// The aspiration summary, or the Sims listed for one aspiration.
+int RunAspirations(const CliOptions& options, const std::string& path, const std::string& listed);
+/// The results of a search by first name.
+int RunSearch(const CliOptions& options, const std::string& path, const std::string& firstName);
 /// The life stage of an --age value ("elder", "adult", "teen", "child"); -1 otherwise.
 int32_t LifeStageFromOption(const std::string& age);
 /// The chemistry matching results: female, male, type.

@@ -56,6 +56,23 @@ int main(int argc, char** argv) {
     familyData->add_option("FILE", file, "Neighborhood file")->required();
     CLI::App* homeless = app.add_subcommand("homeless", "Print the homeless families: name, member count, members");
     homeless->add_option("FILE", file, "Neighborhood file")->required();
+    std::string levels, skillMatch, simName, groupType, groupOrder = "name", aspiration, firstName;
+    CLI::App* careers = app.add_subcommand("careers", "Print every career's skills, one career's levels, or the careers matching skills");
+    careers->add_option("--levels", levels, "Print the two level lists of this career");
+    careers->add_option("--match", skillMatch, "Up to three skills, separated by commas (Cooking,Body,...)");
+    CLI::App* sim = app.add_subcommand("sim", "Print a Sim's information card and friend list");
+    sim->add_option("FILE", file, "Neighborhood file")->required();
+    sim->add_option("NAME", simName, "The Sim's full name (first name, blank, family name)")->required();
+    CLI::App* groups = app.add_subcommand("groups", "Print the Townies, Vampires or Sims at college with their age");
+    groups->add_option("FILE", file, "Neighborhood file")->required();
+    groups->add_option("--type", groupType, "townie, vampire or college")->required();
+    groups->add_option("--by", groupOrder, "name (default) or age (youngest first)");
+    CLI::App* aspirations = app.add_subcommand("aspirations", "Print the aspiration summary, or the Sims of one aspiration");
+    aspirations->add_option("FILE", file, "Neighborhood file")->required();
+    aspirations->add_option("--list", aspiration, "Print the Sims listed for this aspiration");
+    CLI::App* search = app.add_subcommand("search", "Print the Sims whose first name is the one given (case ignored)");
+    search->add_option("FILE", file, "Neighborhood file")->required();
+    search->add_option("FIRSTNAME", firstName, "First name")->required();
     std::string age;
     ChemMatchOptions match;
     CLI::App* matches = app.add_subcommand("matches", "Print the chemistry matching results: female, male, type");
@@ -94,6 +111,11 @@ int main(int argc, char** argv) {
     if (*tree) return RunTree(options, file, rootName, deepest, svgOut);
     if (*familyData) return RunFamilyData(options, file);
     if (*homeless) return RunHomeless(options, file);
+    if (*careers) return RunCareers(options, levels, skillMatch);
+    if (*sim) return RunSim(options, file, simName);
+    if (*groups) return RunGroups(options, file, groupType, groupOrder);
+    if (*aspirations) return RunAspirations(options, file, aspiration);
+    if (*search) return RunSearch(options, file, firstName);
     if (*matches) {
         match.lifeStage = LifeStageFromOption(age);
         return RunMatches(options, file, match);

@@ -16,6 +16,29 @@ bool PassesMatchFilter(const Sim& sim, const ChemMatchOptions& options) {
     return options.townies || !sim.townie;
 }
 
+namespace {
+
+// The ids proposed so far. Ids handed out by the counters are dense from 1, so a
+// bitmap serves them without hashing; other ids (hand-made records) go to a set.
+class TakenIds {
+public:
+    explicit TakenIds(size_t denseLimit) : dense_(denseLimit, false) {}
+    bool Contains(int32_t id) const {
+        if (id >= 0 && static_cast<size_t>(id) < dense_.size()) return dense_[static_cast<size_t>(id)];
+        return sparse_.count(id) != 0;
+    }
+    void Insert(int32_t id) {
+        if (id >= 0 && static_cast<size_t>(id) < dense_.size()) dense_[static_cast<size_t>(id)] = true;
+        else sparse_.insert(id);
+    }
+
+private:
+    std::vector<bool> dense_;
+    std::unordered_set<int32_t> sparse_;
+};
+
+}  // namespace
+
 std::vector<MatchResult> GenerateMatchResults(const SimRegistry& registry, const ChemMatchOptions& options) {
     std::vector<MatchResult> results;
     for (const Family* family : registry.families)
@@ -24,8 +47,7 @@ std::vector<MatchResult> GenerateMatchResults(const SimRegistry& registry, const
                 results.push_back({sim->id, -1, -1});
 
     // The partners proposed to earlier rows: a Sim is proposed to one row only.
-    std::unordered_set<int32_t> taken;
-    taken.reserve(results.size());
+    TakenIds taken(2 * registry.allSims.Count() + 64);
     for (MatchResult& result : results) {
         const Sim* sim = registry.FindSim(result.simId);
         if (sim == nullptr) continue;
@@ -39,13 +61,13 @@ std::vector<MatchResult> GenerateMatchResults(const SimRegistry& registry, const
             if (!options.differentAges && other->LifeStage() != options.lifeStage) continue;
             if (!PassesMatchFilter(*other, options)) continue;
             // The row's own proposal so far counts as taken too.
-            if (other->id == result.partnerId || taken.count(other->id) != 0) continue;
+            if (other->id == result.partnerId || taken.Contains(other->id)) continue;
             if (entry.type > result.value) {
                 result.partnerId = other->id;
                 result.value = entry.type;
             }
         }
-        if (result.partnerId != -1) taken.insert(result.partnerId);
+        if (result.partnerId != -1) taken.Insert(result.partnerId);
     }
     return results;
 }
@@ -53,6 +75,8 @@ std::vector<MatchResult> GenerateMatchResults(const SimRegistry& registry, const
 std::vector<MatchRow> MatchRows(const SimRegistry& registry, const std::vector<MatchResult>& results) {
     std::vector<MatchRow> rows;
     std::unordered_set<std::string> femaleColumn;  // lower-cased
+    femaleColumn.reserve(results.size());
+    rows.reserve(results.size());
     const std::string none = tr("NONE");
     for (size_t i = 0; i < results.size(); ++i) {
         const MatchResult& result = results[i];

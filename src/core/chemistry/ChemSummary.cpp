@@ -57,7 +57,10 @@ std::vector<std::string> ChemistryReportLines(const SimRegistry& registry, int32
             if (sim->LifeStage() != lifeStage) continue;
             lines.push_back(sim->ShownFullName());
             for (const ChemistryEntry& entry : sim->chemistry)
-                if (const Sim* other = registry.FindSim(entry.simId)) lines.push_back("\t\t" + other->ShownFullName());
+                if (const Sim* other = registry.FindSim(entry.simId)) {
+                    std::string& line = lines.emplace_back("\t\t");
+                    line += other->ShownFullName();
+                }
         }
     return lines;
 }

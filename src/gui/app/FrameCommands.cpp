@@ -17,14 +17,7 @@ void NestrelFrame::BindCommands() {
     BindChemistryCommands();
     BindSettingsCommands();
     BindReportCommands();
-
-    // Commands whose windows arrive later are bound now so that the menu items, tools
-    // and buttons exist and do nothing until then.
-    // One line per group of windows, so that each group can be taken off on its own.
-    static constexpr int kLater[] = {
-        ID_CAREER_INFO, ID_SIM_GROUPS, ID_FILE_PROPERTIES,                   // careers, reports
-    };
-    for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
+    BindCareerCommands();
 }
 
 void NestrelFrame::OnExit(wxCommandEvent&) {
@@ -35,8 +28,6 @@ void NestrelFrame::OnExit(wxCommandEvent&) {
 void NestrelFrame::OnHelp(wxCommandEvent&) {
     if (context_.showHelp) context_.showHelp();
 }
-
-void NestrelFrame::OnLaterCommand(wxCommandEvent&) {}
 
 void NestrelFrame::OnUpdateSaveItems(wxUpdateUIEvent& event) {
     EnableSaveItems(true);

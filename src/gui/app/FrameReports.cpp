@@ -3,11 +3,15 @@
 #include "app/CommandIds.h"
 #include "app/NestrelFrame.h"
 #include "model/Sim.h"
+#include "reports/ShowHoodPrptyDlg.h"
 #include "reports/ShowSimDlg.h"
+#include "reports/ShowSimGroupsDlg.h"
 #include "reports/SimSearchDlg.h"
 
 void NestrelFrame::BindReportCommands() {
     Bind(wxEVT_MENU, &NestrelFrame::OnFindSim, this, ID_FIND_SIM);
+    Bind(wxEVT_MENU, &NestrelFrame::OnSimGroups, this, ID_SIM_GROUPS);
+    Bind(wxEVT_MENU, &NestrelFrame::OnFileProperties, this, ID_FILE_PROPERTIES);
 }
 
 void NestrelFrame::ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllowed) {
@@ -25,5 +29,15 @@ void NestrelFrame::ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllow
 
 void NestrelFrame::OnFindSim(wxCommandEvent&) {
     SimSearchDlg dlg(this, *this, true);
+    dlg.ShowModal();
+}
+
+void NestrelFrame::OnSimGroups(wxCommandEvent&) {
+    ShowSimGroupsDlg dlg(this, *this);
+    dlg.ShowModal();
+}
+
+void NestrelFrame::OnFileProperties(wxCommandEvent&) {
+    ShowHoodPrptyDlg dlg(this, registry_);
     dlg.ShowModal();
 }

@@ -168,6 +168,10 @@ private:
     void BindEditingCommands();  // FrameEditing.cpp: ids 40, 41
     void BindReportCommands();   // FrameReports.cpp: ids 9, 24, 25
     void OnFindSim(wxCommandEvent& event);
+    void OnSimGroups(wxCommandEvent& event);
+    void OnFileProperties(wxCommandEvent& event);
+    void BindCareerCommands();   // FrameCareers.cpp: id 29
+    void OnCareerInfo(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
     void BindMoveCommands();  // FrameMoves.cpp: ids 7, 14-16
@@ -193,7 +197,6 @@ private:
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
-    void OnLaterCommand(wxCommandEvent& event);
     void OnUpdateSaveItems(wxUpdateUIEvent& event);
     void OnCloseRequest(wxCloseEvent& event);
 

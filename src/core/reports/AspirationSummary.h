@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class SimRegistry;
+
+/// One row of the aspiration summary: the aspiration, how many Sims hold it.
+struct AspirationRow {
+    int32_t aspiration = 0;
+    std::string text;
+    size_t count = 0;
+};
+
+/// Rebuilds the registry's aspiration groups (every time, so that a neighborhood
+/// emptied since the last showing counts zeros) and gives one row per aspiration in
+/// table order. Every Sim of an aspiration counts, Children and Townies included.
+std::vector<AspirationRow> AspirationSummaryRows(SimRegistry& registry);
+
+/// The Sims listed for an aspiration from the groups last built: neither Children
+/// nor Townies, by full name in the order the list shows them.
+std::vector<std::string> AspirationSimNames(const SimRegistry& registry, int32_t aspiration);
+
+/// The aspiration whose text is `text` (any case); -1 when none.
+int32_t AspirationCodeForText(const std::string& text);

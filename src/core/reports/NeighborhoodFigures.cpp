@@ -1,0 +1,45 @@
+#include "reports/NeighborhoodFigures.h"
+
+#include <cstdio>
+
+#include "base/Translate.h"
+#include "model/Family.h"
+#include "model/SimRegistry.h"
+#include "model/Vocabulary.h"
+#include "reports/ReportText.h"
+
+NeighborhoodFigures ComputeNeighborhoodFigures(const SimRegistry& registry) {
+    NeighborhoodFigures figures;
+    figures.fileName = FileNameOnly(registry.name);
+    figures.families = registry.families.Count();
+    figures.sims = registry.allSims.Count();
+    // One walk over the members gives all three counts.
+    for (const Family* family : registry.families)
+        for (const Sim* member : family->members) {
+            if (member->male)
+                ++figures.males;
+            else
+                ++figures.females;
+            const int32_t stage = member->LifeStage();
+            if (stage == kLifeStageTeen || stage == kLifeStageChild) ++figures.childrenAndTeens;
+        }
+    return figures;
+}
+
+std::string CountWithShare(int count, size_t total) {
+    const double share = total ? static_cast<double>(count) / static_cast<double>(total) * 100.0 : 0.0;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%d (%.01f%%)", count, share);
+    return buffer;
+}
+
+std::vector<std::pair<std::string, std::string>> NeighborhoodInfoRows(const NeighborhoodFigures& figures) {
+    return {
+        {tr("Name: "), figures.fileName},
+        {tr("Number of Families: "), std::to_string(figures.families)},
+        {tr("Number of Sims: "), std::to_string(figures.sims)},
+        {tr("Males: "), CountWithShare(figures.males, figures.sims)},
+        {tr("Females: "), CountWithShare(figures.females, figures.sims)},
+        {tr("Children/Teens: "), CountWithShare(figures.childrenAndTeens, figures.sims)},
+    };
+}

@@ -1,0 +1,132 @@
+// The Sim groups, the neighborhood information and the aspiration summary, opened
+// from the main window's commands.
+#include <wx/choice.h>
+
+#include "reports/AspirationDlg.h"
+#include "reports/ShowHoodPrptyDlg.h"
+#include "reports/ShowSimGroupsDlg.h"
+#include "reports_support.h"
+#include "support/FrameFixture.h"
+
+namespace {
+
+using namespace lists_test;
+using namespace reports_test;
+using AnswerGroups = Answer<ShowSimGroupsDlg>;
+using AnswerInfo = Answer<ShowHoodPrptyDlg>;
+using AnswerAspirations = Answer<AspirationDlg>;
+
+void ClickColumn(wxListCtrl* list, int column) {
+    wxListEvent event(wxEVT_LIST_COL_CLICK, list->GetId());
+    event.SetEventObject(list);
+    event.m_col = column;
+    list->GetEventHandler()->ProcessEvent(event);
+}
+
+void ChooseGroup(wxChoice* choice, int entry) {
+    choice->SetSelection(entry);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(entry);
+    choice->GetEventHandler()->ProcessEvent(event);
+}
+
+class GroupsDialogTest : public FrameTest {
+protected:
+    NestrelFrame& Build() {
+        NestrelFrame& frame = BuildFrame();
+        SimRegistry& registry = frame.Registry();
+        registry.Clear();
+        registry.name = "/home/player/Saved/Town.NBD";
+        Family* hill = AddFamily(registry, "Hill");
+        Family* dale = AddFamily(registry, "dale");
+        auto member = [&](Family* f, const char* first, int32_t stage, bool townie, bool vampire, bool male) {
+            Sim* sim = AddMember(registry, f, first, kLeo, male);
+            sim->career.lifeStage = stage;
+            sim->townie = townie;
+            sim->vampire = vampire;
+            return sim;
+        };
+        member(hill, "Zed", kLifeStageElder, true, false, true);
+        kid_ = member(hill, "amy", kLifeStageChild, true, false, false);
+        member(hill, "Vlad", kLifeStageAdult, false, true, true);
+        member(dale, "Teo", kLifeStageTeen, true, true, true);
+        member(dale, "Bea", kLifeStageAdult, true, false, false);
+        frame.RefreshFamilies();
+        frame.SetModified(false);
+        return frame;
+    }
+    Sim* kid_ = nullptr;
+};
+
+TEST_F(GroupsDialogTest, TowniesByNameThenYoungestFirstAlsoAfterSwitchingGroup) {
+    NestrelFrame& frame = Build();
+    std::vector<std::string> byName, byAge, vampires, columns;
+    wxTEST_DIALOG(frame.ProcessCommand(ID_SIM_GROUPS), AnswerGroups([&](ShowSimGroupsDlg* dlg) {
+                      EXPECT_EQ(Label(dlg), "Sim Groups");
+                      EXPECT_EQ(std::string(dlg->GroupChoice()->GetStringSelection().utf8_str()), "Townie");
+                      for (int c = 0; c < 2; ++c) {
+                          wxListItem item;
+                          item.SetMask(wxLIST_MASK_TEXT);
+                          dlg->List()->GetColumn(c, item);
+                          columns.emplace_back(item.GetText().utf8_str());
+                      }
+                      byName = ReportRows(dlg->List());
+                      ClickColumn(dlg->List(), 1);
+                      byAge = ReportRows(dlg->List());
+                      ChooseGroup(dlg->GroupChoice(), 1);
+                      vampires = ReportRows(dlg->List());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(columns, (std::vector<std::string>{"Name", "Age"}));
+    EXPECT_EQ(byName, (std::vector<std::string>{"amy Hill\tChild", "Bea dale\tAdult", "Teo dale\tTeen", "Zed Hill\tElder"}));
+    EXPECT_EQ(byAge, (std::vector<std::string>{"amy Hill\tChild", "Teo dale\tTeen", "Bea dale\tAdult", "Zed Hill\tElder"}));
+    EXPECT_EQ(vampires, (std::vector<std::string>{"Teo dale\tTeen", "Vlad Hill\tAdult"}));
+    EXPECT_FALSE(frame.IsModified());
+}
+
+TEST_F(GroupsDialogTest, ActivatingARowOpensThatSimsCard) {
+    NestrelFrame& frame = Build();
+    int32_t shown = -1;
+    wxTEST_DIALOG(frame.ProcessCommand(ID_SIM_GROUPS),
+                  AnswerGroups([&](ShowSimGroupsDlg* dlg) {
+                      Activate(dlg->List(), 0);
+                      return wxID_OK;
+                  }),
+                  AnswerCard([&](ShowSimDlg* card) {
+                      shown = card->SimId();
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(shown, kid_->id);
+}
+
+TEST_F(GroupsDialogTest, InformationShowsTheFiguresAndOpensTheAspirations) {
+    NestrelFrame& frame = Build();
+    frame.Registry().FindSimByName("Bea dale")->aspiration = 2;
+    kid_->aspiration = 2;
+    std::vector<std::string> values, summary, listed, afterNew;
+    wxTEST_DIALOG(frame.ProcessCommand(ID_FILE_PROPERTIES),
+                  AnswerInfo([&](ShowHoodPrptyDlg* dlg) {
+                      EXPECT_EQ(Label(dlg), "Neighborhood Information");
+                      for (wxStaticText* v : dlg->Values()) values.push_back(Label(v));
+                      dlg->ShowAspirations();
+                      return wxID_OK;
+                  }),
+                  AnswerAspirations([&](AspirationDlg* dlg) {
+                      summary = ReportRows(dlg->Summary());
+                      Activate(dlg->Summary(), 2);
+                      listed = Entries(dlg->SimsList());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(values, (std::vector<std::string>{"Town.NBD", "2", "5", "3 (60.0%)", "2 (40.0%)", "2 (40.0%)"}));
+    EXPECT_EQ(summary, (std::vector<std::string>{"None\t3", "Knowledge\t0", "Family\t2", "Romance\t0", "Pleasure\t0",
+                                                 "Money\t0", "Popularity\t0"}));
+    EXPECT_EQ(listed, std::vector<std::string>{});  // Bea is a Townie, amy a Child
+
+    // After New the counts are zeros, not those of the neighborhood that was.
+    frame.ResetNeighborhood();
+    AspirationDlg dlg(&frame, frame.Registry());
+    for (const std::string& row : ReportRows(dlg.Summary())) EXPECT_EQ(row.substr(row.find('\t')), "\t0") << row;
+}
+
+}  // namespace
