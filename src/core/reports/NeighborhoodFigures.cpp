@@ -6,6 +6,7 @@
 #include "model/Family.h"
 #include "model/SimRegistry.h"
 #include "model/Vocabulary.h"
+#include "reports/MemberWalk.h"
 #include "reports/ReportText.h"
 
 NeighborhoodFigures ComputeNeighborhoodFigures(const SimRegistry& registry) {
@@ -14,15 +15,14 @@ NeighborhoodFigures ComputeNeighborhoodFigures(const SimRegistry& registry) {
     figures.families = registry.families.Count();
     figures.sims = registry.allSims.Count();
     // One walk over the members gives all three counts.
-    for (const Family* family : registry.families)
-        for (const Sim* member : family->members) {
-            if (member->male)
-                ++figures.males;
-            else
-                ++figures.females;
-            const int32_t stage = member->LifeStage();
-            if (stage == kLifeStageTeen || stage == kLifeStageChild) ++figures.childrenAndTeens;
-        }
+    ForEachMember(registry.families, [&figures](const Sim& member) {
+        if (member.male)
+            ++figures.males;
+        else
+            ++figures.females;
+        const int32_t stage = member.LifeStage();
+        if (stage == kLifeStageTeen || stage == kLifeStageChild) ++figures.childrenAndTeens;
+    });
     return figures;
 }
 

@@ -10,6 +10,7 @@
 #include "model/RadixSort.h"
 #include "model/Sim.h"
 #include "model/Vocabulary.h"
+#include "reports/MemberWalk.h"
 
 namespace {
 
@@ -94,10 +95,10 @@ void SortGroupRows(std::vector<GroupRow>& rows, GroupOrder order) {
 
 std::vector<GroupRow> GroupRows(const FamilyList& families, SimGroup group, GroupOrder order) {
     std::vector<GroupRow> rows;
-    for (const Family* family : families)
-        for (const Sim* member : family->members)
-            if (InGroup(*member, group))
-                rows.push_back({member->id, member->ShownFullName(), LifeStageText(member->LifeStage()), member->LifeStage()});
+    ForEachMember(families, [&](const Sim& member) {
+        if (InGroup(member, group))
+            rows.push_back({member.id, member.ShownFullName(), LifeStageText(member.LifeStage()), member.LifeStage()});
+    });
     // Each Sim goes in as the new top row, so before sorting the list holds them last
     // found first; the sorts keep that order among equal rows.
     std::reverse(rows.begin(), rows.end());
