@@ -1,5 +1,7 @@
 #include "moves/HomelessDlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
@@ -39,6 +41,11 @@ HomelessDlg::HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { MoveIn(); }, ID_MOVE_IN);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { DeleteFamily(); }, ID_DELETE);
     Fill();
+    // The list is as wide as its columns, so that no member's name is cut off.
+    int width = 0;
+    for (int column = 0; column < list_->GetColumnCount(); ++column) width += list_->GetColumnWidth(column);
+    list_->SetMinSize(wxSize(std::max(width + FontScaledWidth(this, 20), list_->GetMinSize().x), list_->GetMinSize().y));
+    GetSizer()->SetSizeHints(this);
 }
 
 void HomelessDlg::Fill() {
@@ -51,6 +58,12 @@ void HomelessDlg::Fill() {
         list_->SetItem(row, 2, ToWx(entry.members));
         rowIds_.push_back(entry.familyId);
         ++row;
+    }
+    // Long member lists widen their column instead of being cut off.
+    for (int column : {0, 2}) {
+        const int designed = list_->GetColumnWidth(column);
+        list_->SetColumnWidth(column, wxLIST_AUTOSIZE);
+        if (list_->GetColumnWidth(column) < designed) list_->SetColumnWidth(column, designed);
     }
 }
 
