@@ -3,6 +3,7 @@
 #   load of 100,000 Sims <= 0.5 x the INI parser, <= 6 x the floor;
 #   save <= 3 x a plain atomic write of the same bytes;
 #   GEDCOM export <= 1 x save of the same neighborhood (both through the safe writer);
+#   family tree build, parent links, deepest Sim, set-up rows <= 0.5 x load each;
 #   Sim groups, aspiration summary, search and neighborhood figures <= 0.5 x load;
 #   chemistry matching, the chemistry report and the matchmaker's lists each <= 0.5 x load;
 #   every operation linear: time at 100,000 <= 11 x time at 10,000 (the
@@ -13,7 +14,7 @@
 set -euo pipefail
 build=${1:-build}
 shift || true
-for b in storage_bench social_bench export_bench chemistry_bench reports_bench; do
+for b in storage_bench social_bench export_bench chemistry_bench reports_bench tree_bench; do
   [[ -x $build/bench/$b ]] || { echo "missing $build/bench/$b: build first" >&2; exit 2; }
 done
 out=$(mktemp -d)
@@ -21,7 +22,7 @@ trap 'rm -rf "$out"' EXIT
 
 # Single runs of the 100,000-Sim benchmarks vary by a third or more on a
 # shared machine: each benchmark runs three times and the median is used.
-for b in storage_bench social_bench export_bench chemistry_bench reports_bench; do
+for b in storage_bench social_bench export_bench chemistry_bench reports_bench tree_bench; do
   "$build/bench/$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/$b.json" --benchmark_out_format=json "$@" >&2
 done
@@ -53,6 +54,13 @@ awk '
     line("load / floor (read + find line ends)", ratio("BM_Load/100000", "BM_FloorReadLines/100000", cpu), 6)
     line("save / plain atomic write of the same bytes", ratio("BM_Save/100000", "BM_PlainWrite/100000", real), 3)
     line("GEDCOM export / save of the same neighborhood", ratio("BM_ExportGedcom/100000", "BM_Save/100000", real), 1)
+    if ("BM_TreeBuild/100000" in cpu) {
+      print "\nFamily tree at 100,000 Sims against loading the same file (cpu):"
+      line("tree build / load", ratio("BM_TreeBuild/100000", "BM_Load/100000", cpu), 0.5)
+      line("linking parents / load", ratio("BM_TreeLinkParents/100000", "BM_Load/100000", cpu), 0.5)
+      line("deepest Sim / load", ratio("BM_TreeDeepestSim/100000", "BM_Load/100000", cpu), 0.5)
+      line("set-up dialog rows and candidates / load", ratio("BM_TreeSetupRows/100000", "BM_Load/100000", cpu), 0.5)
+    }
     line("Sim groups / load", ratio("BM_SimGroups/100000", "BM_Load/100000", cpu), 0.5)
     line("aspiration summary / load", ratio("BM_AspirationSummary/100000", "BM_Load/100000", cpu), 0.5)
     line("search by first name / load", ratio("BM_SearchByFirstName/100000", "BM_Load/100000", cpu), 0.5)

@@ -20,6 +20,14 @@ int RunResave(const CliOptions& options, const std::string& in, const std::strin
 int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
 /// The family dialog's member list of one family: name, age, match.
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);
+/// The ancestor chart of one Sim (by full name) or of the deepest family, as text;
+/// with `svgOut` also as an SVG picture.
+int RunTree(const CliOptions& options, const std::string& path, const std::string& rootName, bool deepest,
+            const std::string& svgOut);
+/// The lines the family tree set-up's "&Write to File" writes.
+int RunFamilyData(const CliOptions& options, const std::string& path);
+/// The homeless families' list: name, member count, members.
+int RunHomeless(const CliOptions& options, const std::string& path);
 /// The career tables: every career's skills, one career's levels (`levels`), or the
 /// careers matching up to three comma-separated skills (`match`).
 int RunCareers(const CliOptions& options, const std::string& levels, const std::string& match);

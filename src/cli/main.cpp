@@ -45,6 +45,17 @@ int main(int argc, char** argv) {
     gedcom->add_option("FILE", file, "Neighborhood file")->required();
     gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
+    std::string rootName, svgOut;
+    bool deepest = false;
+    CLI::App* tree = app.add_subcommand("tree", "Print the ancestor chart of a Sim (mother, then father, above each)");
+    tree->add_option("FILE", file, "Neighborhood file")->required();
+    tree->add_option("NAME", rootName, "Full name of the Sim at the root");
+    tree->add_flag("--deepest", deepest, "Start from the Sim whose family reaches furthest back");
+    tree->add_option("--svg", svgOut, "Also write the chart as an SVG picture");
+    CLI::App* familyData = app.add_subcommand("family-data", "Print every Sim with its parents, as the tree set-up writes it");
+    familyData->add_option("FILE", file, "Neighborhood file")->required();
+    CLI::App* homeless = app.add_subcommand("homeless", "Print the homeless families: name, member count, members");
+    homeless->add_option("FILE", file, "Neighborhood file")->required();
     std::string levels, skillMatch, simName, groupType, groupOrder = "name", aspiration, firstName;
     CLI::App* careers = app.add_subcommand("careers", "Print every career's skills, one career's levels, or the careers matching skills");
     careers->add_option("--levels", levels, "Print the two level lists of this career");
@@ -97,6 +108,9 @@ int main(int argc, char** argv) {
     if (*available) return RunAvailable(options, file, hour, order);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
+    if (*tree) return RunTree(options, file, rootName, deepest, svgOut);
+    if (*familyData) return RunFamilyData(options, file);
+    if (*homeless) return RunHomeless(options, file);
     if (*careers) return RunCareers(options, levels, skillMatch);
     if (*sim) return RunSim(options, file, simName);
     if (*groups) return RunGroups(options, file, groupType, groupOrder);

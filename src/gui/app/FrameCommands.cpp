@@ -12,18 +12,12 @@ void NestrelFrame::BindCommands() {
     BindFileCommands();
     BindExportCommands();
     BindEditingCommands();
+    BindMoveCommands();
+    BindTreeCommands();
     BindChemistryCommands();
     BindSettingsCommands();
     BindReportCommands();
     BindCareerCommands();
-
-    // Commands whose windows arrive later are bound now so that the menu items, tools
-    // and buttons exist and do nothing until then.
-    // One line per group of windows, so that each group can be taken off on its own.
-    static constexpr int kLater[] = {
-        ID_HOMELESS, ID_MOVE_OUT, ID_EVICT, ID_TRANSFER, ID_CREATE_TREE, ID_SHOW_TREE,  // moves, trees
-    };
-    for (int id : kLater) Bind(wxEVT_MENU, &NestrelFrame::OnLaterCommand, this, id);
 }
 
 void NestrelFrame::OnExit(wxCommandEvent&) {
@@ -34,8 +28,6 @@ void NestrelFrame::OnExit(wxCommandEvent&) {
 void NestrelFrame::OnHelp(wxCommandEvent&) {
     if (context_.showHelp) context_.showHelp();
 }
-
-void NestrelFrame::OnLaterCommand(wxCommandEvent&) {}
 
 void NestrelFrame::OnUpdateSaveItems(wxUpdateUIEvent& event) {
     EnableSaveItems(true);

@@ -60,6 +60,7 @@ void NestrelFrame::ShowStatusNow(const wxString& message) {
 }
 
 void NestrelFrame::ResetNeighborhood() {
+    CloseFamilyTrees();
     registry_.Clear();
     ClearDisplayList();
     context_.counters.Reset();

@@ -103,6 +103,12 @@ public:
     void EditFamily(int32_t familyId, int32_t preselectSimId);
     // ---- end of the editing commands ----
 
+    // ---- Household moves and family trees (FrameMoves.cpp, FrameTrees.cpp) ----
+    /// Closes every open family tree window: their nodes name Sims by id, and ids start
+    /// again in a new or loaded neighborhood.
+    void CloseFamilyTrees();
+    // ---- end of household moves and family trees ----
+
     // ---- Chemistry (FrameChemistry.cpp) ----
     /// "Empty Neighborhood!" without families; otherwise the matchmaker at its stored
     /// size, which is stored again when it closes.
@@ -169,6 +175,16 @@ private:
     void OnCareerInfo(wxCommandEvent& event);
     void OnEditFriends(wxCommandEvent& event);
     void OnEditChemistry(wxCommandEvent& event);
+    void BindMoveCommands();  // FrameMoves.cpp: ids 7, 14-16
+    void OnHomeless(wxCommandEvent& event);
+    void OnEvict(wxCommandEvent& event);
+    void OnMoveOut(wxCommandEvent& event);
+    void OnTransfer(wxCommandEvent& event);
+    /// The id of the family of the selected family row, or -1 after telling the user.
+    int32_t ChosenFamilyId(const wxString& nothingSelected);
+    void BindTreeCommands();  // FrameTrees.cpp: ids 27, 28
+    void OnCreateTree(wxCommandEvent& event);
+    void OnShowTree(wxCommandEvent& event);
     void BindChemistryCommands();  // FrameChemistry.cpp: ids 5, 6, 8
     void OnChemistryCommand(wxCommandEvent& event);
     void BindSettingsCommands();  // FrameSettings.cpp: ids 2, 3, 23, 26, 32, 33
@@ -182,7 +198,6 @@ private:
     // Command handlers (FrameCommands.cpp).
     void OnExit(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
-    void OnLaterCommand(wxCommandEvent& event);
     void OnUpdateSaveItems(wxUpdateUIEvent& event);
     void OnCloseRequest(wxCloseEvent& event);
 

@@ -1,0 +1,61 @@
+// How the family tree scales: building its nodes, linking the parents through the id
+// index, finding the deepest Sim, and the set-up dialog's tree rows and candidates, on
+// generated neighborhoods with parents over several generations. Each should grow
+// linearly and cost well under loading the same file (BM_Load of storage_bench).
+#include <benchmark/benchmark.h>
+
+#include "familytree/FamilyTree.h"
+#include "familytree/TreeSetupRules.h"
+#include "support/BenchNeighborhoods.h"
+
+namespace {
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    for (int sims : bench::kSizes) b->Arg(sims);
+    b->Unit(benchmark::kMillisecond);
+}
+
+void BM_TreeBuild(benchmark::State& state) {
+    const SimRegistry& registry = bench::Loaded(int(state.range(0))).registry;
+    for (auto _ : state) {
+        FamilyTree tree;
+        tree.Build(registry);
+        benchmark::DoNotOptimize(tree.Nodes().size());
+    }
+}
+
+void BM_TreeLinkParents(benchmark::State& state) {
+    const SimRegistry& registry = bench::Loaded(int(state.range(0))).registry;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FamilyTree tree;
+        tree.Build(registry);
+        state.ResumeTiming();
+        tree.LinkParents();
+        benchmark::DoNotOptimize(tree.Nodes().data());
+    }
+}
+
+void BM_TreeDeepestSim(benchmark::State& state) {
+    const SimRegistry& registry = bench::Loaded(int(state.range(0))).registry;
+    FamilyTree tree;
+    tree.Build(registry);
+    tree.LinkParents();
+    for (auto _ : state) benchmark::DoNotOptimize(tree.FindDeepestSim(registry));
+}
+
+void BM_TreeSetupRows(benchmark::State& state) {
+    SimRegistry& registry = bench::Loaded(int(state.range(0))).registry;
+    registry.SortAndIndex();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SetupTreeRows(registry, false).size());
+        benchmark::DoNotOptimize(SetupCandidates(registry, nullptr, {}).mothers.size());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_TreeBuild)->Apply(Sizes);
+BENCHMARK(BM_TreeLinkParents)->Apply(Sizes);
+BENCHMARK(BM_TreeDeepestSim)->Apply(Sizes);
+BENCHMARK(BM_TreeSetupRows)->Apply(Sizes);

@@ -1,0 +1,152 @@
+#include "familytree/TreeSetupRules.h"
+
+#include <filesystem>
+
+#include "base/FileIO.h"
+#include "base/Text.h"
+#include "model/Family.h"
+#include "model/Sim.h"
+#include "model/SimRegistry.h"
+#include "model/Vocabulary.h"
+
+std::vector<SetupFamilyRow> SetupTreeRows(const SimRegistry& registry, bool removeCompleted) {
+    std::vector<SetupFamilyRow> rows;
+    for (const Family* family : registry.familyIndex) {
+        if (family == nullptr) continue;
+        if (removeCompleted && !family->HasMemberWithoutParent(registry)) continue;
+        if (family->AllMembersTownies()) continue;
+        SetupFamilyRow row;
+        row.familyId = family->id;
+        row.name = family->name;
+        for (const Sim* member : family->members) {
+            if (removeCompleted && member->HasKnownParent(registry)) continue;
+            row.members.push_back({member->id, member->FullName()});
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+bool IsSimilarFamilyName(const std::string& familyName, const std::string& currentName) {
+    const std::string name = AsciiLower(familyName);
+    const std::string current = AsciiLower(currentName);
+    const size_t length = current.size();
+    // A name shorter than the characters taken off leaves the empty text, which every
+    // name contains.
+    const std::string shorter1 = length >= 1 ? current.substr(0, length - 1) : std::string();
+    const std::string shorter2 = length >= 2 ? current.substr(0, length - 2) : std::string();
+    return name.find(current) != std::string::npos || name.find(shorter1) != std::string::npos ||
+           name.find(shorter2) != std::string::npos;
+}
+
+namespace {
+
+void AddAdults(const Family& family, ParentCandidates& out) {
+    for (const Sim* member : family.members) {
+        const int32_t stage = member->LifeStage();
+        if (stage != kLifeStageElder && stage != kLifeStageAdult) continue;
+        (member->male ? out.fathers : out.mothers).push_back({member->id, member->SortName()});
+    }
+}
+
+}  // namespace
+
+ParentCandidates SetupCandidates(const SimRegistry& registry, const Family* current, const CandidateFilter& filter) {
+    ParentCandidates out;
+    if (filter.immediateFamily) {
+        if (current != nullptr) AddAdults(*current, out);
+        return out;
+    }
+    const std::string match = AsciiLower(filter.matchText);
+    for (const Family* family : registry.familyIndex) {
+        if (family == nullptr) continue;
+        if (!match.empty()) {
+            if (AsciiLower(family->name).find(match) != std::string::npos) AddAdults(*family, out);
+        } else if (!filter.similarNames) {
+            AddAdults(*family, out);
+        } else {
+            if (current == nullptr) break;
+            if (IsSimilarFamilyName(family->name, current->name)) AddAdults(*family, out);
+        }
+    }
+    return out;
+}
+
+ParentChoice CurrentParent(const SimRegistry& registry, const ParentRef& ref) {
+    ParentChoice choice;
+    choice.name = ref.DisplayName(registry);
+    choice.set = !choice.name.empty();
+    choice.simId = ref.simId;
+    return choice;
+}
+
+namespace {
+
+void ApplySide(ParentRef& ref, const ParentChoice& choice) {
+    if (choice.simId == -1)
+        ref.SetName(choice.name);
+    else
+        ref.SetSim(choice.simId);
+}
+
+}  // namespace
+
+int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, const ParentChoice& mother,
+                 const ParentChoice& father, std::vector<std::string>* refused) {
+    int changed = 0;
+    for (int32_t id : targets) {
+        Sim* sim = registry.FindSim(id);
+        if (sim == nullptr) continue;
+        bool did = false;
+        bool selfParent = false;
+        if (mother.set) {
+            if (mother.simId != -1 && mother.simId == sim->id) {
+                selfParent = true;
+            } else {
+                ApplySide(sim->mom, mother);
+                did = true;
+            }
+        }
+        if (father.set) {
+            if (father.simId != -1 && father.simId == sim->id) {
+                selfParent = true;
+            } else {
+                ApplySide(sim->dad, father);
+                did = true;
+            }
+        }
+        if (selfParent && refused != nullptr) refused->push_back(sim->FullName());
+        if (did) ++changed;
+    }
+    return changed;
+}
+
+std::vector<std::string> FamilyDataLines(const SimRegistry& registry) {
+    std::vector<std::string> lines;
+    for (const Family* family : registry.familyIndex) {
+        if (family == nullptr) continue;
+        for (const Sim* member : family->members) {
+            lines.push_back(member->FullName());
+            const std::string mom = member->mom.DisplayName(registry);
+            if (!mom.empty()) lines.push_back("\tmother:" + mom);
+            const std::string dad = member->dad.DisplayName(registry);
+            if (!dad.empty()) lines.push_back("\tfather:" + dad);
+        }
+    }
+    return lines;
+}
+
+std::string ReportPath(const std::string& chosen) {
+    if (chosen.empty()) return chosen;
+    if (std::filesystem::path(chosen).has_extension()) return chosen;
+    return chosen + ".txt";
+}
+
+bool WriteFamilyData(const SimRegistry& registry, const std::string& path, std::string* error) {
+    std::string text;
+    for (const std::string& line : FamilyDataLines(registry)) {
+        text += line;
+        text += '\n';
+    }
+    return WriteFileAtomically(path, text, error);
+}

@@ -1,0 +1,45 @@
+// The family tree commands: the parents' set-up dialog and the tree windows.
+#include <wx/toplevel.h>
+
+#include "app/CommandIds.h"
+#include "app/NestrelFrame.h"
+#include "common/MessageBox.h"
+#include "familytree/EnterFamilyTreeDlg.h"
+#include "familytree/FTFrame.h"
+
+void NestrelFrame::BindTreeCommands() {
+    Bind(wxEVT_MENU, &NestrelFrame::OnCreateTree, this, ID_CREATE_TREE);
+    Bind(wxEVT_MENU, &NestrelFrame::OnShowTree, this, ID_SHOW_TREE);
+}
+
+void NestrelFrame::OnCreateTree(wxCommandEvent&) {
+    if (registry_.IsEmpty()) {
+        ShowNotice(_("No families!"), wxGetTranslation(Caption::Message), this);
+        return;
+    }
+    registry_.SortAndIndex();
+    bool changed = false;
+    {
+        EnterFamilyTreeDlg dlg(this, registry_);
+        dlg.ShowModal();
+        changed = dlg.Changed();
+    }
+    if (changed) SetModified(true);
+    RefreshFamilies();
+}
+
+void NestrelFrame::OnShowTree(wxCommandEvent&) {
+    auto* window = new FTFrame(this, registry_);
+    window->Show();
+    window->SetMinSize(wxSize(300, 300));
+}
+
+void NestrelFrame::CloseFamilyTrees() {
+    for (wxWindow* window : wxTopLevelWindows) {
+        auto* tree = dynamic_cast<FTFrame*>(window);
+        if (tree == nullptr || tree->GetParent() != this || tree->IsBeingDeleted()) continue;
+        // Nothing is drawn from the old neighborhood even before the window is gone.
+        tree->Forget();
+        tree->Destroy();
+    }
+}

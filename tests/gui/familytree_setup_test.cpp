@@ -1,0 +1,189 @@
+// The family tree set-up dialog driven through the main window: selection, "Set" and
+// "Set Range", "Other", the filters and "&Write to File".
+#include <fstream>
+#include <sstream>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+#include <wx/textdlg.h>
+#include <wx/treectrl.h>
+
+#include "common/FileNameAsker.h"
+#include "editing_support.h"
+#include "familytree/EnterFamilyTreeDlg.h"
+#include "lists_support.h"
+#include "support/FrameFixture.h"
+
+namespace {
+
+using namespace editing_test;
+using namespace lists_test;
+using AnswerSetup = Answer<EnterFamilyTreeDlg>;
+
+class TreeSetupTest : public FrameTest {
+protected:
+    NestrelFrame& Build() {
+        NestrelFrame& frame = BuildFrame();
+        frame.Registry().Clear();
+        frame.SetModified(false);
+        SimRegistry& registry = frame.Registry();
+        Family* lee = AddFamily(registry, "Lee");
+        mom = AddMember(registry, lee, "Mia", kLeo, false);
+        dad = AddMember(registry, lee, "Max", kLeo, true);
+        for (Sim* adult : {mom, dad}) adult->career.lifeStage = kLifeStageAdult;
+        for (const char* first : {"Ann", "Ben", "Cat"}) {
+            Sim* kid = AddMember(registry, lee, first, kLeo, false);
+            kid->career.lifeStage = kLifeStageChild;
+            kids.push_back(kid);
+        }
+        Family* park = AddFamily(registry, "Park");
+        AddMember(registry, park, "Pam", kLeo, false)->career.lifeStage = kLifeStageElder;
+        frame.RefreshFamilies();
+        return frame;
+    }
+
+    static wxTreeItemId FindItem(wxTreeCtrl* tree, const std::string& text) {
+        wxTreeItemIdValue familyCookie;
+        for (wxTreeItemId family = tree->GetFirstChild(tree->GetRootItem(), familyCookie); family.IsOk();
+             family = tree->GetNextChild(tree->GetRootItem(), familyCookie)) {
+            if (Utf8(tree->GetItemText(family)) == text) return family;
+            wxTreeItemIdValue cookie;
+            for (wxTreeItemId item = tree->GetFirstChild(family, cookie); item.IsOk();
+                 item = tree->GetNextChild(family, cookie))
+                if (Utf8(tree->GetItemText(item)) == text) return item;
+        }
+        return {};
+    }
+    static void Select(EnterFamilyTreeDlg* dlg, const std::vector<std::string>& names) {
+        dlg->Tree()->UnselectAll();
+        for (const std::string& name : names) {
+            wxTreeItemId item = FindItem(dlg->Tree(), name);
+            EXPECT_TRUE(item.IsOk()) << name;
+            if (item.IsOk()) dlg->Tree()->SelectItem(item, true);
+        }
+        dlg->SelectionChanged();
+    }
+    static void Pick(EnterFamilyTreeDlg* dlg, bool mother, const std::string& sortName) {
+        wxListBox* list = mother ? dlg->MomList() : dlg->DadList();
+        EXPECT_TRUE(list->SetStringSelection(wxString::FromUTF8(sortName))) << sortName;
+        dlg->ChooseParent(mother);
+    }
+
+    Sim* mom = nullptr;
+    Sim* dad = nullptr;
+    std::vector<Sim*> kids;
+};
+
+TEST_F(TreeSetupTest, SetRangeGivesThreeSiblingsTheSameParents) {
+    NestrelFrame& frame = Build();
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE), AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      EXPECT_EQ(Utf8(dlg->MomLabel()->GetLabel()), "None");
+                      // Only adults are candidates.
+                      EXPECT_EQ(dlg->MomList()->GetCount(), 2u);
+                      Select(dlg, {"Ann Lee", "Ben Lee", "Cat Lee"});
+                      EXPECT_EQ(Utf8(dlg->SetButton()->GetLabel()), "Set Range");
+                      Pick(dlg, true, "Lee, Mia");
+                      Pick(dlg, false, "Lee, Max");
+                      EXPECT_EQ(Utf8(dlg->MomLabel()->GetLabel()), "Mia Lee");
+                      dlg->OtherParent(true);  // does nothing in range mode
+                      dlg->Apply();
+                      Select(dlg, {"Ann Lee"});
+                      EXPECT_EQ(Utf8(dlg->SetButton()->GetLabel()), "Set");
+                      EXPECT_EQ(Utf8(dlg->DadLabel()->GetLabel()), "Max Lee");
+                      return wxID_OK;
+                  }));
+    for (Sim* kid : kids) {
+        EXPECT_EQ(kid->mom.simId, mom->id) << kid->firstName;
+        EXPECT_TRUE(kid->mom.isSim);
+        EXPECT_EQ(kid->dad.simId, dad->id);
+    }
+    EXPECT_TRUE(frame.IsModified());
+}
+
+TEST_F(TreeSetupTest, OtherTypesAParentAndNoneLeavesTheOtherSide) {
+    NestrelFrame& frame = Build();
+    kids[0]->mom.SetName("Old Mum");
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE), AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      Select(dlg, {"Ann Lee"});
+                      EXPECT_EQ(Utf8(dlg->MomLabel()->GetLabel()), "Old Mum");
+                      dlg->OtherParent(false);
+                      EXPECT_EQ(Utf8(dlg->DadLabel()->GetLabel()), "Typed Dad");
+                      dlg->Apply();
+                      return wxID_OK;
+                  }),
+                  Answer<wxTextEntryDialog>([](wxTextEntryDialog* ask) {
+                      ask->SetValue("Typed Dad");
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(kids[0]->mom.DisplayName(frame.Registry()), "Old Mum");
+    EXPECT_EQ(kids[0]->dad.DisplayName(frame.Registry()), "Typed Dad");
+    EXPECT_EQ(kids[0]->dad.simId, -1);
+}
+
+TEST_F(TreeSetupTest, ASimIsNotMadeItsOwnMother) {
+    NestrelFrame& frame = Build();
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE),
+                  AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      Select(dlg, {"Mia Lee", "Ann Lee"});
+                      Pick(dlg, true, "Lee, Mia");
+                      dlg->Apply();
+                      return wxID_OK;
+                  }),
+                  ExpectMessageBox(wxID_OK, "", "Message"));
+    EXPECT_EQ(mom->mom.simId, -1);
+    EXPECT_EQ(kids[0]->mom.simId, mom->id);
+}
+
+TEST_F(TreeSetupTest, FamiliesCannotBeSelectedAndRemoveCompletedHidesSims) {
+    NestrelFrame& frame = Build();
+    kids[1]->dad.SetName("Someone");
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE), AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      dlg->Tree()->UnselectAll();
+                      dlg->Tree()->SelectItem(FindItem(dlg->Tree(), "Lee"), true);
+                      wxArrayTreeItemIds selected;
+                      EXPECT_EQ(dlg->Tree()->GetSelections(selected), 0u);
+                      EXPECT_TRUE(FindItem(dlg->Tree(), "Ben Lee").IsOk());
+                      dlg->RemoveCompleted()->SetValue(true);
+                      dlg->FillTree();
+                      EXPECT_FALSE(FindItem(dlg->Tree(), "Ben Lee").IsOk());
+                      EXPECT_TRUE(FindItem(dlg->Tree(), "Ann Lee").IsOk());
+                      // The similar-names filter without a Sim leaves both lists empty.
+                      dlg->FilterSimilar()->SetValue(true);
+                      dlg->FillCandidates();
+                      EXPECT_EQ(dlg->MomList()->GetCount(), 0u);
+                      return wxID_OK;
+                  }));
+    EXPECT_FALSE(frame.IsModified());
+}
+
+TEST_F(TreeSetupTest, WriteToFileAddsTxtAndReportsAFailure) {
+    NestrelFrame& frame = Build();
+    kids[0]->mom.SetSim(mom->id);
+    kids[0]->dad.SetName("Typed");
+    std::string asked = root_ / "family";
+    FileNameAsker old = SetFileNameAsker([&](const FileNameRequest&) { return wxString::FromUTF8(asked); });
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE),
+                  AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      dlg->WriteToFile();
+                      asked = root_ / "no-such-folder/family.txt";
+                      dlg->WriteToFile();
+                      return wxID_OK;
+                  }),
+                  ExpectMessageBox(wxID_OK, "", "Error"));
+    SetFileNameAsker(old);
+    std::ifstream in(root_ / "family.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(),
+              "Mia Lee\nMax Lee\nAnn Lee\n\tmother:Mia Lee\n\tfather:Typed\nBen Lee\nCat Lee\nPam Park\n");
+}
+
+TEST_F(TreeSetupTest, NoFamiliesSaysSo) {
+    NestrelFrame& frame = BuildFrame();
+    frame.Registry().Clear();
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE), ExpectMessageBox(wxID_OK, "No families!", "Message"));
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// The family tree window: its root, "Pick A Sim", "Save picture", and what happens to an
+// open window when the neighborhood changes under it.
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <wx/image.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+
+#include "common/FileNameAsker.h"
+#include "common/ResBitmap.h"
+#include <wx/toolbar.h>
+#include "editing_support.h"
+#include "familytree/FTFrame.h"
+#include "familytree/TreeCanvas.h"
+#include "lists_support.h"
+#include "moves/TransferDlg.h"
+#include "support/FrameFixture.h"
+
+namespace {
+
+using namespace editing_test;
+using namespace lists_test;
+
+/// Clicks a tool of the tree window's toolbar.
+void Tool(FTFrame* tree, int id) {
+    wxCommandEvent click(wxEVT_MENU, id);
+    click.SetEventObject(tree);
+    tree->GetEventHandler()->ProcessEvent(click);
+}
+
+class TreeWindowTest : public FrameTest {
+protected:
+    NestrelFrame& Build() {
+        NestrelFrame& frame = BuildFrame();
+        frame.Registry().Clear();
+        frame.SetModified(false);
+        frame.RefreshFamilies();
+        return frame;
+    }
+    /// Three generations: Kid with Mom and Dad, Mom with her mother Gran.
+    void Family3(SimRegistry& registry) {
+        Family* lee = AddFamily(registry, "Lee");
+        gran = AddMember(registry, lee, "Gran", kLeo, false);
+        mom = AddMember(registry, lee, "Mom", kLeo, false);
+        dad = AddMember(registry, lee, "Dad", kLeo, true);
+        kid = AddMember(registry, lee, "Kid", kLeo, false);
+        AddMember(registry, lee, "Solo", kLeo, false);
+        kid->mom.SetSim(mom->id);
+        kid->dad.SetSim(dad->id);
+        mom->mom.SetSim(gran->id);
+    }
+    FTFrame* OpenTree(NestrelFrame& frame) {
+        frame.ProcessCommand(ID_SHOW_TREE);
+        FTFrame* found = nullptr;
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* tree = dynamic_cast<FTFrame*>(window); tree && !tree->IsBeingDeleted()) found = tree;
+        EXPECT_NE(found, nullptr);
+        return found;
+    }
+    static void Paint(FTFrame* tree) {
+        tree->Canvas()->Refresh(true);
+        tree->Canvas()->Update();
+        PumpEvents();
+    }
+    Sim *gran = nullptr, *mom = nullptr, *dad = nullptr, *kid = nullptr;
+};
+
+TEST_F(TreeWindowTest, OpensBlankAndShowsTheDeepestChartAfterYes) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(Utf8(tree->GetTitle()), "Family Tree");
+    EXPECT_EQ(tree->GetMinSize(), wxSize(300, 300));
+    EXPECT_EQ(tree->Tree().RootSimId(), -1);
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE),
+                  ExpectMessageBox(wxID_YES, "Show the biggest family?", "Question"));
+    EXPECT_EQ(tree->Tree().RootSimId(), kid->id);
+    Paint(tree);
+    tree->Close(true);
+}
+
+TEST_F(TreeWindowTest, YesWithoutParentsLeavesTheChartAsItWas) {
+    NestrelFrame& frame = Build();
+    Family* lee = AddFamily(frame.Registry(), "Lee");
+    AddMember(frame.Registry(), lee, "Ann", kLeo, false);
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+    EXPECT_EQ(tree->Tree().RootSimId(), -1);
+    tree->Close(true);
+}
+
+TEST_F(TreeWindowTest, NoOpensPickASimWithEverySim) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_NO, "", "Question"),
+                  Answer<TransferDlg>([](TransferDlg* dlg) {
+                      EXPECT_EQ(Utf8(dlg->GetTitle()), "Pick A Sim");
+                      EXPECT_EQ(dlg->List()->GetCount(), 5u);
+                      EXPECT_EQ(Utf8(dlg->MoveText()->GetLabel()), "");
+                      EXPECT_TRUE(dlg->List()->SetStringSelection("Mom Lee"));
+                      return dlg->Accept() ? wxID_OK : wxID_CANCEL;
+                  }));
+    EXPECT_EQ(tree->Tree().RootSimId(), mom->id);
+    tree->Close(true);
+}
+
+TEST_F(TreeWindowTest, SavePictureWritesAPngAndAValidSvg) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    kid->dad.SetName("Typed <Dad> & Co");
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    // Without a chart there is nothing to save.
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_SAVE_PICTURE), ExpectMessageBox(wxID_OK, "", "Message"));
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+
+    std::string asked = root_ / "chart";
+    FileNameAsker old = SetFileNameAsker([&](const FileNameRequest&) { return wxString::FromUTF8(asked); });
+    Tool(tree, FTFrame::ID_SAVE_PICTURE);
+    wxImage png;
+    ASSERT_TRUE(png.LoadFile(wxString::FromUTF8(root_ / "chart.png"), wxBITMAP_TYPE_PNG));
+    EXPECT_GT(png.GetWidth(), 100);
+    EXPECT_GT(png.GetHeight(), 50);
+
+    asked = root_ / "chart.svg";
+    Tool(tree, FTFrame::ID_SAVE_PICTURE);
+    std::ifstream in(root_ / "chart.svg");
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("Gran"), std::string::npos);
+    const std::string check = "xmllint --noout '" + (root_ / "chart.svg") + "' && rsvg-convert -o '" +
+                              (root_ / "rendered.png") + "' '" + (root_ / "chart.svg") + "'";
+    EXPECT_EQ(std::system(check.c_str()), 0) << check;
+    wxImage rendered;
+    EXPECT_TRUE(rendered.LoadFile(wxString::FromUTF8(root_ / "rendered.png"), wxBITMAP_TYPE_PNG));
+
+    // A folder that does not exist: the failure is reported.
+    asked = root_ / "missing/chart.png";
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_SAVE_PICTURE), ExpectMessageBox(wxID_OK, "", "Error"));
+    SetFileNameAsker(old);
+    tree->Close(true);
+}
+
+TEST_F(TreeWindowTest, DeletedSimsAreNotDrawnAndLoadClosesTheWindow) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    const std::string path = root_ / "three.NBD";
+    ASSERT_TRUE(frame.SaveTo(path));
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    wxWeakRef<FTFrame> weak(tree);
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+    frame.Registry().RemoveSim(mom);
+    frame.Registry().RemoveSim(kid);
+    Paint(tree);
+    EXPECT_GT(tree->Canvas()->Paints(), 0);
+    EXPECT_EQ(tree->Tree().SimOf(frame.Registry(), tree->Tree().RootIndex()), nullptr);
+    ASSERT_TRUE(frame.LoadFile(path));
+    PumpEvents();
+    EXPECT_FALSE(weak.get() != nullptr && !weak->IsBeingDeleted());
+}
+
+TEST_F(TreeWindowTest, TwoWindowsKeepTheirOwnRoots) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    FTFrame* first = OpenTree(frame);
+    FTFrame* second = OpenTree(frame);
+    ASSERT_TRUE(first && second);
+    ASSERT_NE(first, second);
+    wxTEST_DIALOG(Tool(first, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+    EXPECT_EQ(first->Tree().RootSimId(), kid->id);
+    EXPECT_EQ(second->Tree().RootSimId(), -1);
+    first->Close(true);
+    second->Close(true);
+}
+
+TEST_F(TreeWindowTest, MissingToolPicturesAreDrawnFromTheCompiledInIcons) {
+    NestrelFrame& frame = Build();
+    SetResSearchDirs({});
+    ASSERT_TRUE(FindResFile("newtree.bmp").empty()) << "the working folder has its own res/";
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    wxToolBar* tools = tree->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->GetToolsCount(), 4u);
+    for (int id : {FTFrame::ID_NEW_TREE, FTFrame::ID_CLOSE_TREE, FTFrame::ID_REFRESH_TREE, FTFrame::ID_SAVE_PICTURE}) {
+        const wxToolBarToolBase* tool = tools->FindById(id);
+        ASSERT_NE(tool, nullptr) << id;
+        EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << id;
+    }
+    EXPECT_EQ(Utf8(tools->FindById(FTFrame::ID_CLOSE_TREE)->GetShortHelp()), "Close family tree display");
+    tree->Close(true);
+}
+
+}  // namespace
