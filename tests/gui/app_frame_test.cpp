@@ -79,11 +79,23 @@ TEST_F(StartUpTest, ToolbarHasTheFiveToolsWithTheirPictures) {
     }
 }
 
-TEST_F(StartUpTest, MissingToolbarPicturesLeaveWorkingTools) {
+TEST_F(StartUpTest, MissingToolbarPicturesAreDrawnFromTheCompiledInIcons) {
     std::filesystem::remove_all(installDir_ + "/res");
     NestrelFrame& frame = BuildFrame();  // the test log fails on any error box
     wxToolBar* bar = frame.GetToolBar();
     ASSERT_EQ(bar->GetToolsCount(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        const wxBitmap picture = bar->GetToolByPos(static_cast<int>(i))->GetNormalBitmap();
+        ASSERT_TRUE(picture.IsOk()) << i;
+        EXPECT_EQ(picture.GetSize(), wxSize(24, 24)) << i;
+        // Not a blank stand-in: some pixel is drawn.
+        const wxImage image = picture.ConvertToImage();
+        bool drawn = false;
+        for (int y = 0; y < image.GetHeight() && !drawn; ++y)
+            for (int x = 0; x < image.GetWidth() && !drawn; ++x)
+                drawn = !image.HasAlpha() || image.GetAlpha(x, y) > 0;
+        EXPECT_TRUE(drawn) << "tool " << i << " is blank";
+    }
     frame.ProcessCommand(ID_HELP);
     EXPECT_EQ(helpRequests_, 1);
 }

@@ -13,7 +13,7 @@ namespace {
 TEST(IconResourceTest, EveryNamedIconIsCompiledInAndLoads) {
     const char* names[] = {"NESTREL", "ADD", "BASICEDIT", "DELETE", "FRIENDS", "POSSFRIENDS", "CHEMFRIENDS",
                            "FRIENDEDIT", "CHEMEDIT", "CAREER", "FRIENDFACE", "HEARTRED", "HEARTREDSMALL",
-                           "HEARTPINK"};
+                           "HEARTPINK", "TOOLHELP", "TOOLREFRESH", "TOOLHOMELESS", "TOOLMATCHMAKER", "TOOLCAREER"};
     for (const char* name : names) {
         SCOPED_TRACE(name);
         ASSERT_NE(FindEmbeddedIcon(name), nullptr);

@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 #include "app/NestrelFrame.h"
+#include "common/ArtProvider.h"
 #include "common/ResBitmap.h"
 
 namespace {
@@ -10,19 +11,21 @@ namespace {
 struct ToolSpec {
     int id;
     const char* image;  // BMP file under res/
+    const char* icon;   // the compiled-in copy, drawn when the file is missing
     const char* label;
     const char* tooltip;
 };
 
 constexpr ToolSpec kTools[] = {
-    {ID_HELP, "help.bmp", "Help", "Nestrel Help"},
-    {ID_REFRESH, "refresh.bmp", "Refresh", "Refresh Sim List"},
-    {ID_HOMELESS, "homeless.bmp", "Homeless", "Show Homeless Dialog"},
-    {ID_MATCHMAKER, "matchmaker.bmp", "MatchMaker", "Show MatchMaker Dialog"},
-    {ID_CAREER_INFO, "careerinfo1.bmp", "Career Info", "Show Career Info Dialog"},
+    {ID_HELP, "help.bmp", "TOOLHELP", "Help", "Nestrel Help"},
+    {ID_REFRESH, "refresh.bmp", "TOOLREFRESH", "Refresh", "Refresh Sim List"},
+    {ID_HOMELESS, "homeless.bmp", "TOOLHOMELESS", "Homeless", "Show Homeless Dialog"},
+    {ID_MATCHMAKER, "matchmaker.bmp", "TOOLMATCHMAKER", "MatchMaker", "Show MatchMaker Dialog"},
+    {ID_CAREER_INFO, "careerinfo1.bmp", "TOOLCAREER", "Career Info", "Show Career Info Dialog"},
 };
 
-// Stands in for a picture that is missing or unreadable, so the tool still shows and works.
+// Stands in for a picture that is missing or unreadable and has no compiled-in copy,
+// so the tool still shows and works.
 wxBitmap BlankToolBitmap(wxSize size) {
     wxImage blank(size);
     blank.SetAlpha();
@@ -41,6 +44,9 @@ void NestrelFrame::BuildToolBar() {
         if (images[i].IsOk()) toolSize.IncTo(images[i].GetSize());
     }
     if (toolSize.x == 0) toolSize = wxSize(24, 24);
+    // A picture file that is missing or unreadable is drawn from the program's own copy.
+    for (size_t i = 0; i < std::size(kTools); ++i)
+        if (!images[i].IsOk()) images[i] = IconResource(kTools[i].icon, toolSize);
 
     wxToolBar* toolBar = CreateToolBar(wxTB_DEFAULT_STYLE | wxTB_FLAT, wxID_ANY, "toolbar");
     toolBar->SetToolBitmapSize(toolSize);
