@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include <wx/app.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
@@ -15,6 +16,7 @@
 #include "familytree/FTFrame.h"
 #include "familytree/TreeCanvas.h"
 #include "lists_support.h"
+#include "moves/HomelessDlg.h"
 #include "moves/TransferDlg.h"
 #include "support/FrameFixture.h"
 
@@ -63,6 +65,26 @@ protected:
         tree->Canvas()->Refresh(true);
         tree->Canvas()->Update();
         PumpEvents();
+    }
+    /// Paints and checks that a paint really happened.
+    static void PaintNow(FTFrame* tree) {
+        const int before = tree->Canvas()->Paints();
+        Paint(tree);
+        EXPECT_GT(tree->Canvas()->Paints(), before);
+    }
+    /// The text the tree draws for a Sim's node.
+    static std::string NodeLabel(FTFrame* tree, int32_t simId) {
+        const int node = tree->Tree().NodeOf(simId);
+        EXPECT_GE(node, 0) << simId;
+        return node < 0 ? "<no node>" : tree->Tree().Label(tree->Registry(), node);
+    }
+    /// Deletes a Sim with the main window's Delete command, answering Yes.
+    static void DeleteThroughFrame(NestrelFrame& frame, const std::string& family, const std::string& first) {
+        ChooseFamily(frame, family);
+        ChooseSim(frame, first);
+        wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
+                      ExpectMessageBox(wxID_YES, "Are you sure you want to delete " + first + " " + family + "?",
+                                       "Delete Item"));
     }
     Sim *gran = nullptr, *mom = nullptr, *dad = nullptr, *kid = nullptr;
 };
@@ -164,6 +186,130 @@ TEST_F(TreeWindowTest, DeletedSimsAreNotDrawnAndLoadClosesTheWindow) {
     ASSERT_TRUE(frame.LoadFile(path));
     PumpEvents();
     EXPECT_FALSE(weak.get() != nullptr && !weak->IsBeingDeleted());
+}
+
+// The main window's own commands change the neighborhood under an open chart: Delete, a
+// transfer to another family and deleting a homeless family. Each paint after that reads
+// only Sims that still exist; New then takes the window away with the old neighborhood.
+TEST_F(TreeWindowTest, FrameCommandsChangeTheChartUnderAnOpenWindowAndNewClosesIt) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family3(registry);
+    // Dad's father lives in a homeless family; Pat's family takes Dad in.
+    Family* old = AddFamily(registry, "Old", true);
+    Sim* grandpa = AddMember(registry, old, "Grandpa", kLeo, true);
+    dad->dad.SetSim(grandpa->id);
+    AddMember(registry, AddFamily(registry, "Park"), "Pat", kLeo, false);
+    frame.RefreshFamilies();
+    const int32_t momId = mom->id, dadId = dad->id, granId = gran->id, grandpaId = grandpa->id;
+
+    FTFrame* tree = OpenTree(frame);
+    ASSERT_NE(tree, nullptr);
+    wxWeakRef<FTFrame> weak(tree);
+    wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+    ASSERT_EQ(tree->Tree().RootSimId(), kid->id);
+    PaintNow(tree);
+    EXPECT_EQ(NodeLabel(tree, momId), "Mom");
+    EXPECT_EQ(NodeLabel(tree, grandpaId), "Grandpa");
+
+    DeleteThroughFrame(frame, "Lee", "Mom");
+    ASSERT_EQ(registry.FindSim(momId), nullptr);
+    PaintNow(tree);
+    EXPECT_EQ(NodeLabel(tree, momId), "");
+    EXPECT_EQ(NodeLabel(tree, granId), "Gran");
+
+    ChooseFamily(frame, "Lee");
+    ChooseSim(frame, "Dad");
+    wxTEST_DIALOG(frame.ProcessCommand(ID_TRANSFER), Answer<TransferDlg>([](TransferDlg* dlg) {
+                      EXPECT_TRUE(dlg->List()->SetStringSelection("Park"));
+                      return dlg->Accept() ? wxID_OK : wxID_CANCEL;
+                  }));
+    ASSERT_NE(registry.FindSim(dadId), nullptr);
+    EXPECT_EQ(registry.FindSim(dadId)->family, registry.families.FindByName("Park"));
+    PaintNow(tree);
+    EXPECT_EQ(NodeLabel(tree, dadId), "Dad");
+
+    wxTEST_DIALOG(frame.ProcessCommand(ID_HOMELESS),
+                  Answer<HomelessDlg>([](HomelessDlg* dlg) {
+                      EXPECT_EQ(dlg->List()->GetItemCount(), 1);
+                      dlg->List()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                      dlg->DeleteFamily();
+                      return wxID_OK;
+                  }),
+                  ExpectMessageBox(wxID_YES, "", "Delete Family?"));
+    ASSERT_EQ(registry.FindSim(grandpaId), nullptr);
+    PaintNow(tree);
+    EXPECT_EQ(NodeLabel(tree, grandpaId), "");
+    EXPECT_EQ(NodeLabel(tree, dadId), "Dad");
+
+    // The root itself goes: the chart is empty, and still painted without harm.
+    DeleteThroughFrame(frame, "Lee", "Kid");
+    PaintNow(tree);
+    EXPECT_EQ(tree->Tree().SimOf(registry, tree->Tree().RootIndex()), nullptr);
+
+    wxTEST_DIALOG(frame.ProcessCommand(ID_NEW),
+                  ExpectMessageBox(wxID_NO, "Do you want to save your Sim data?", "Save?"));
+    EXPECT_TRUE(frame.NeighborhoodIsEmpty());
+    // Until the toolkit deletes it, the window has nothing left to draw.
+    if (weak) {
+        EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(weak.get()));
+        EXPECT_TRUE(weak->Tree().Nodes().empty());
+        Paint(weak.get());
+    }
+    PumpEvents();
+    EXPECT_FALSE(weak);
+}
+
+// Load through the main window's command while a chart whose root was deleted is open:
+// the old window goes, and a new one charts the loaded Sims.
+TEST_F(TreeWindowTest, LoadCommandReplacesTheNeighborhoodUnderAnOpenWindow) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    frame.RefreshFamilies();
+    const std::string path = root_ / "three.NBD";
+    ASSERT_TRUE(frame.SaveTo(path));
+
+    FTFrame* first = OpenTree(frame);
+    FTFrame* second = OpenTree(frame);
+    ASSERT_TRUE(first && second);
+    wxWeakRef<FTFrame> weakFirst(first), weakSecond(second);
+    wxTEST_DIALOG(Tool(first, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+    wxTEST_DIALOG(Tool(second, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_NO, "", "Question"),
+                  Answer<TransferDlg>([](TransferDlg* dlg) {
+                      EXPECT_TRUE(dlg->List()->SetStringSelection("Mom Lee"));
+                      return dlg->Accept() ? wxID_OK : wxID_CANCEL;
+                  }));
+    DeleteThroughFrame(frame, "Lee", "Kid");
+    DeleteThroughFrame(frame, "Lee", "Gran");
+    PaintNow(first);
+    PaintNow(second);
+    EXPECT_EQ(NodeLabel(second, mom->id), "Mom");
+
+    FileNameAsker old = SetFileNameAsker([&](const FileNameRequest&) { return wxString::FromUTF8(path); });
+    wxTEST_DIALOG(frame.ProcessCommand(ID_LOAD),
+                  ExpectMessageBox(wxID_NO, "Do you want to save your Sim data?", "Save?"));
+    SetFileNameAsker(old);
+    // Whatever is left until the toolkit deletes the windows is asked to paint.
+    for (FTFrame* tree : {weakFirst.get(), weakSecond.get()}) {
+        if (tree == nullptr) continue;
+        EXPECT_TRUE(tree->Tree().Nodes().empty());
+        tree->Canvas()->Refresh(true);
+        tree->Canvas()->Update();
+    }
+    PumpEvents();
+    EXPECT_FALSE(weakFirst);
+    EXPECT_FALSE(weakSecond);
+
+    const Sim* kidAgain = frame.Registry().FindSimByName("Kid Lee");
+    ASSERT_NE(kidAgain, nullptr);
+    FTFrame* fresh = OpenTree(frame);
+    ASSERT_NE(fresh, nullptr);
+    wxTEST_DIALOG(Tool(fresh, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+    EXPECT_EQ(fresh->Tree().RootSimId(), kidAgain->id);
+    PaintNow(fresh);
+    EXPECT_EQ(NodeLabel(fresh, kidAgain->id), "Kid");
+    Tool(fresh, FTFrame::ID_CLOSE_TREE);
+    PumpEvents();
 }
 
 TEST_F(TreeWindowTest, TwoWindowsKeepTheirOwnRoots) {
