@@ -324,7 +324,8 @@ private:
 #if defined(__GNUC__)
         if (person >= simCount_) return;
         const Sim& sim = *people_[person].sim;
-        __builtin_prefetch(sim.career.careerText.data());
+        const std::string& career = sim.career.careerText;
+        for (size_t offset = 0; offset < career.size(); offset += 64) __builtin_prefetch(career.data() + offset);
         if (sim.family) {
             __builtin_prefetch(sim.family);
             __builtin_prefetch(sim.family->name.data());
