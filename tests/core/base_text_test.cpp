@@ -2,6 +2,7 @@
 
 #include "base/Text.h"
 #include "base/Translate.h"
+#include "base/Utf8Text.h"
 
 TEST(AtoiLike, ReadsLikeTheCLibraryAndSaturates) {
     struct Case { const char* in; int32_t out; } cases[] = {
@@ -25,4 +26,20 @@ TEST(Translate, HookIsUsedAndRemovable) {
     EXPECT_EQ(tr("Ready"), "<Ready>");
     SetTranslateHook(nullptr);
     EXPECT_EQ(tr("Ready"), "Ready");
+}
+
+// The ASCII stretches are checked eight bytes at a time: a non-ASCII byte at
+// any place of a word, and sequences across word edges, must still be seen.
+TEST(Utf8Text, EveryPlaceOfALongTextIsChecked) {
+    for (size_t at = 0; at < 24; ++at) {
+        std::string text(24, 'a');
+        text[at] = '\xE9';  // a Latin-1 byte: not UTF-8 on its own
+        EXPECT_FALSE(IsValidUtf8(text)) << at;
+        EXPECT_EQ(TextAsUtf8(text), std::string(at, 'a') + "\xC3\xA9" + std::string(23 - at, 'a')) << at;
+        if (at + 2 <= text.size()) {
+            text.replace(at, 2, "\xC3\xA9");  // the same letter in UTF-8, possibly across a word's end
+            EXPECT_TRUE(IsValidUtf8(text)) << at;
+            EXPECT_EQ(TextAsUtf8(text), text) << at;
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #include "base/Utf8Text.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +32,14 @@ bool IsValidUtf8(std::string_view bytes) {
     size_t i = 0;
     const size_t n = bytes.size();
     while (i < n) {
+        // Most text is ASCII: eight bytes at a time while none has its high bit set.
+        while (i + 8 <= n) {
+            uint64_t word;
+            std::memcpy(&word, bytes.data() + i, sizeof word);
+            if (word & 0x8080808080808080ull) break;
+            i += 8;
+        }
+        if (i >= n) break;
         auto c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {
             ++i;

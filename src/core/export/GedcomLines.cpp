@@ -1,6 +1,9 @@
 #include "export/GedcomLines.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -20,15 +23,33 @@ size_t CutPoint(std::string_view text, size_t max) {
     return at;
 }
 
+constexpr uint64_t kEveryByte = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// Whether any byte of the word is below `limit` (at most 0x80).
+bool HasByteBelow(uint64_t word, unsigned limit) { return ((word - kEveryByte * limit) & ~word & kHighBits) != 0; }
+bool HasByte(uint64_t word, unsigned char byte) { return HasByteBelow(word ^ (kEveryByte * byte), 1); }
+
 // Where the line starting at `start` ends (CR or LF, or npos), and whether it holds
 // a character to escape: one pass over the text, which is most of the export's work.
 size_t LineEnd(std::string_view text, size_t start, bool& needsEscape) {
     needsEscape = false;
-    for (size_t at = start; at < text.size(); ++at) {
-        const auto c = static_cast<unsigned char>(text[at]);
-        if (c >= 0x20 && c != '@' && c != 0x7F) continue;
-        if (c == '\n' || c == '\r') return at;
-        if (c != '\t') needsEscape = true;
+    size_t at = start;
+    while (at < text.size()) {
+        // Eight bytes at a time while none of them is a control character, '@' or DEL.
+        while (at + 8 <= text.size()) {
+            uint64_t word;
+            std::memcpy(&word, text.data() + at, sizeof word);
+            if (HasByteBelow(word, 0x20) || HasByte(word, '@') || HasByte(word, 0x7F)) break;
+            at += 8;
+        }
+        const size_t stop = std::min(at + 8, text.size());
+        for (; at < stop; ++at) {
+            const auto c = static_cast<unsigned char>(text[at]);
+            if (c >= 0x20 && c != '@' && c != 0x7F) continue;
+            if (c == '\n' || c == '\r') return at;
+            if (c != '\t') needsEscape = true;
+        }
     }
     return std::string_view::npos;
 }
@@ -60,14 +81,32 @@ std::string GedcomEscape(std::string_view text) {
 }
 
 void GedcomLines::Raw(int level, std::string_view tag, std::string_view value) {
-    AppendNumber(out_, level);
-    out_ += ' ';
-    out_ += tag;
-    if (!value.empty()) {
+    // Nearly two million lines for a large neighborhood: each is put together
+    // on the stack and appended once.
+    char line[2 * kMaxValueBytes];
+    if (level < 0 || level > 9 || tag.size() + value.size() + 4 > sizeof line) {
+        AppendNumber(out_, level);
         out_ += ' ';
-        out_ += value;
+        out_ += tag;
+        if (!value.empty()) {
+            out_ += ' ';
+            out_ += value;
+        }
+        out_ += '\n';
+        return;
     }
-    out_ += '\n';
+    char* at = line;
+    *at++ = static_cast<char>('0' + level);
+    *at++ = ' ';
+    std::memcpy(at, tag.data(), tag.size());
+    at += tag.size();
+    if (!value.empty()) {
+        *at++ = ' ';
+        std::memcpy(at, value.data(), value.size());
+        at += value.size();
+    }
+    *at++ = '\n';
+    out_.append(line, static_cast<size_t>(at - line));
 }
 
 void GedcomLines::Record(std::string_view xref, std::string_view tag) {
@@ -79,13 +118,29 @@ void GedcomLines::Record(std::string_view xref, std::string_view tag) {
 }
 
 void GedcomLines::Pointer(int level, std::string_view tag, char kind, int number) {
-    AppendNumber(out_, level);
-    out_ += ' ';
-    out_ += tag;
-    out_ += " @";
-    out_ += kind;
-    AppendNumber(out_, number);
-    out_ += "@\n";
+    char line[64];
+    if (level < 0 || level > 9 || tag.size() > 16) {
+        AppendNumber(out_, level);
+        out_ += ' ';
+        out_ += tag;
+        out_ += " @";
+        out_ += kind;
+        AppendNumber(out_, number);
+        out_ += "@\n";
+        return;
+    }
+    char* at = line;
+    *at++ = static_cast<char>('0' + level);
+    *at++ = ' ';
+    std::memcpy(at, tag.data(), tag.size());
+    at += tag.size();
+    *at++ = ' ';
+    *at++ = '@';
+    *at++ = kind;
+    at = std::to_chars(at, line + sizeof line, number).ptr;
+    *at++ = '@';
+    *at++ = '\n';
+    out_.append(line, static_cast<size_t>(at - line));
 }
 
 void GedcomLines::Record(char kind, int number, std::string_view tag) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <unordered_map>
-#include <unordered_set>
+#include <string_view>
 #include <vector>
 
 #include "base/FileIO.h"
@@ -21,8 +21,10 @@ constexpr size_t kFlushBytes = 1u << 20;
 
 struct Person {
     const Sim* sim = nullptr;   // null for a parent known only by a typed-in name
-    const std::string* typedName = nullptr;
-    bool typedMale = false;
+    std::string_view typedName;  // the first Sim's own text: the registry stays put while exporting
+    // Kept here so that the parent and couple walks, which look people up in
+    // no particular order, need not reach into each Sim's record again.
+    bool male = false;
     int famc = -1;
 };
 
@@ -30,13 +32,68 @@ struct Union {
     int husband = -1;
     int wife = -1;
     bool married = false;
-    std::vector<int> children;
 };
 
+// Never 0: a union has at least one of its two people.
 uint64_t PairKey(int wife, int husband) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(wife + 1)) << 32) |
            static_cast<uint32_t>(husband + 1);
 }
+
+// The unions by their pair of people. There is about one union per two
+// people, so a flat table (linear probing, at most half full, key 0 free)
+// saves the node allocated per union by a node-based map.
+class PairIndex {
+public:
+    void Reserve(size_t count) { Rehash(Capacity(count)); }
+
+    /// The value filed under `key`, or -1.
+    int Find(uint64_t key) const {
+        for (size_t at = Slot(key);; at = (at + 1) & mask_) {
+            if (slots_[at].key == key) return slots_[at].value;
+            if (slots_[at].key == 0) return -1;
+        }
+    }
+    /// Files `value` under `key` unless the key is there; returns the value filed.
+    int Insert(uint64_t key, int value) {
+        if ((count_ + 1) * 2 > slots_.size()) Rehash(slots_.size() * 2);
+        for (size_t at = Slot(key);; at = (at + 1) & mask_) {
+            if (slots_[at].key == key) return slots_[at].value;
+            if (slots_[at].key == 0) {
+                slots_[at] = {key, value};
+                ++count_;
+                return value;
+            }
+        }
+    }
+
+private:
+    struct Entry {
+        uint64_t key;
+        int value;
+    };
+    static size_t Capacity(size_t count) {
+        size_t capacity = 16;
+        while (capacity < count * 2) capacity *= 2;
+        return capacity;
+    }
+    size_t Slot(uint64_t key) const { return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
+    void Rehash(size_t capacity) {
+        std::vector<Entry> old(capacity, Entry{0, -1});
+        old.swap(slots_);
+        mask_ = capacity - 1;
+        shift_ = 64;
+        for (size_t c = capacity; c > 1; c >>= 1) --shift_;
+        count_ = 0;
+        for (const Entry& e : old)
+            if (e.key != 0) Insert(e.key, e.value);
+    }
+
+    std::vector<Entry> slots_{16, Entry{0, -1}};
+    size_t mask_ = 15;
+    int shift_ = 60;
+    size_t count_ = 0;
+};
 
 // Cross-references are "@I<n>@" for people and "@F<n>@" for families, counted from 1.
 constexpr char kPersonXref = 'I';
@@ -58,7 +115,7 @@ std::string NamePart(std::string_view bytes) {
 
 // "Mary Ann Smith" -> "Mary Ann /Smith/": the last word of a typed-in name is
 // taken as the surname; a single word stays a given name.
-std::string TypedGedcomName(const std::string& typed) {
+std::string TypedGedcomName(std::string_view typed) {
     std::string text = NamePart(typed);
     size_t end = text.find_last_not_of(" \t");
     if (end == std::string::npos) return text;
@@ -129,9 +186,14 @@ public:
         CollectSims();
         CollectParents();
         CollectCouples();
+        IndexChildren();
         IndexSpouses();
         WriteHeader(version);
-        for (size_t i = 0; i < people_.size() && ok_; ++i) WritePerson(static_cast<int>(i));
+        for (size_t i = 0; i < people_.size() && ok_; ++i) {
+            PrefetchSim(i + 2 * kAhead);
+            PrefetchTexts(i + kAhead);
+            WritePerson(static_cast<int>(i));
+        }
         for (size_t f = 0; f < unions_.size() && ok_; ++f) WriteUnion(static_cast<int>(f));
         lines_.Raw(0, "TRLR");
         Flush();
@@ -140,13 +202,26 @@ public:
 
 private:
     void CollectSims() {
-        people_.reserve(reg_.allSims.Count());
-        denseIndex_.assign(reg_.allSims.Count() * 2 + 16, -1);
-        unionIndex_.reserve(reg_.allSims.Count());
+        const size_t registered = reg_.allSims.Count();
+        denseIndex_.assign(registered * 2 + 16, -1);
+        unionIndex_.Reserve(registered / 2);
+        // The members first, without reading their records, so that filing
+        // them can ask for each record a few Sims ahead.
+        std::vector<const Sim*> sims;
+        sims.reserve(registered);
         for (const Family* family : reg_.families)
-            for (const Sim* sim : family->members) AddSim(sim);
+            for (const Sim* sim : family->members) sims.push_back(sim);
         // Sims outside every family are still people of the neighborhood.
-        for (const Sim* sim : reg_.allSims) AddSim(sim);
+        // Every member is registered, so when the counts agree there is none.
+        if (sims.size() != registered)
+            for (const Sim* sim : reg_.allSims) sims.push_back(sim);
+        people_.reserve(sims.size());
+        for (size_t i = 0; i < sims.size(); ++i) {
+#if defined(__GNUC__)
+            if (i + kAhead < sims.size()) __builtin_prefetch(sims[i + kAhead]);
+#endif
+            AddSim(sims[i]);
+        }
         simCount_ = people_.size();
     }
 
@@ -154,6 +229,7 @@ private:
         if (!sim || !FilePerson(sim->id, static_cast<int>(people_.size()))) return;
         Person p;
         p.sim = sim;
+        p.male = sim->male;
         people_.push_back(p);
     }
 
@@ -185,8 +261,8 @@ private:
         auto [it, added] = typedIndex_.try_emplace(ref.name, static_cast<int>(people_.size()));
         if (added) {
             Person p;
-            p.typedName = &it->first;
-            p.typedMale = !asMother;
+            p.typedName = it->first;
+            p.male = !asMother;
             people_.push_back(p);
         }
         return it->second;
@@ -194,6 +270,12 @@ private:
 
     void CollectParents() {
         for (size_t i = 0; i < simCount_; ++i) {
+#if defined(__GNUC__)
+            if (i + kAhead < simCount_) {
+                __builtin_prefetch(&people_[i + kAhead].sim->mom);
+                __builtin_prefetch(&people_[i + kAhead].sim->dad);
+            }
+#endif
             const Sim& sim = *people_[i].sim;
             const int child = static_cast<int>(i);
             int mom = ParentIndex(sim.mom, true);
@@ -206,33 +288,72 @@ private:
             if (mom < 0 && dad < 0) continue;
             if (mom >= 0 && dad < 0 && IsMale(mom)) std::swap(mom, dad);
             else if (dad >= 0 && mom < 0 && !IsMale(dad)) std::swap(mom, dad);
-            const int u = UnionFor(mom, dad);
-            unions_[static_cast<size_t>(u)].children.push_back(child);
-            people_[i].famc = u;
+            people_[i].famc = UnionFor(mom, dad);
         }
+    }
+
+    // Each union's children in the order of the people (counted, then filled in one walk).
+    void IndexChildren() {
+        childStart_.assign(unions_.size() + 1, 0);
+        for (size_t i = 0; i < simCount_; ++i)
+            if (people_[i].famc >= 0) ++childStart_[static_cast<size_t>(people_[i].famc) + 1];
+        for (size_t f = 1; f < childStart_.size(); ++f) childStart_[f] += childStart_[f - 1];
+        children_.resize(childStart_.back());
+        std::vector<size_t> fill(childStart_.begin(), childStart_.end() - 1);
+        for (size_t i = 0; i < simCount_; ++i)
+            if (people_[i].famc >= 0) children_[fill[static_cast<size_t>(people_[i].famc)]++] = static_cast<int>(i);
+    }
+
+    // The walks over the Sims read each record whole; in a neighborhood too
+    // large for the caches they would wait on memory once per Sim without a
+    // hint a few Sims ahead.
+    static constexpr size_t kAhead = 8;
+    void PrefetchSim(size_t person) const {
+#if defined(__GNUC__)
+        if (person >= simCount_) return;
+        const char* record = reinterpret_cast<const char*>(people_[person].sim);
+        for (size_t offset = 0; offset < sizeof(Sim); offset += 64) __builtin_prefetch(record + offset);
+#else
+        (void)person;
+#endif
+    }
+
+    // Once a record has arrived: the texts it keeps elsewhere (a long career
+    // text, the family and its name).
+    void PrefetchTexts(size_t person) const {
+#if defined(__GNUC__)
+        if (person >= simCount_) return;
+        const Sim& sim = *people_[person].sim;
+        const std::string& career = sim.career.careerText;
+        for (size_t offset = 0; offset < career.size(); offset += 64) __builtin_prefetch(career.data() + offset);
+        if (sim.family) {
+            __builtin_prefetch(sim.family);
+            __builtin_prefetch(sim.family->name.data());
+        }
+#else
+        (void)person;
+#endif
     }
 
     bool IsMale(int person) const {
-        const Person& p = people_[static_cast<size_t>(person)];
-        return p.sim ? p.sim->male : p.typedMale;
+        return people_[static_cast<size_t>(person)].male;
     }
 
     int UnionFor(int wife, int husband) {
-        auto [it, added] = unionIndex_.try_emplace(PairKey(wife, husband), static_cast<int>(unions_.size()));
-        if (added) {
-            Union u;
-            u.wife = wife;
-            u.husband = husband;
-            unions_.push_back(std::move(u));
+        const int next = static_cast<int>(unions_.size());
+        const int u = unionIndex_.Insert(PairKey(wife, husband), next);
+        if (u == next) {
+            Union added;
+            added.wife = wife;
+            added.husband = husband;
+            unions_.push_back(added);
         }
-        return it->second;
+        return u;
     }
 
     int FindUnion(int a, int b) const {
-        auto it = unionIndex_.find(PairKey(a, b));
-        if (it != unionIndex_.end()) return it->second;
-        it = unionIndex_.find(PairKey(b, a));
-        return it == unionIndex_.end() ? -1 : it->second;
+        const int u = unionIndex_.Find(PairKey(a, b));
+        return u >= 0 ? u : unionIndex_.Find(PairKey(b, a));
     }
 
     void CollectCouples() {
@@ -300,8 +421,8 @@ private:
             SimNote(sim, labels_, note_);
             if (!note_.empty()) lines_.Text(1, "NOTE", note_);
         } else {
-            lines_.Text(1, "NAME", TypedGedcomName(*p.typedName));
-            lines_.Raw(1, "SEX", p.typedMale ? "M" : "F");
+            lines_.Text(1, "NAME", TypedGedcomName(p.typedName));
+            lines_.Raw(1, "SEX", p.male ? "M" : "F");
             lines_.Text(1, "NOTE", tr("Named as a parent; not a Sim of the neighborhood."));
         }
         if (p.famc >= 0) lines_.Pointer(1, "FAMC", kUnionXref, p.famc + 1);
@@ -317,7 +438,8 @@ private:
         if (u.husband >= 0) lines_.Pointer(1, "HUSB", kPersonXref, u.husband + 1);
         if (u.wife >= 0) lines_.Pointer(1, "WIFE", kPersonXref, u.wife + 1);
         if (u.married) lines_.Raw(1, "MARR", "Y");
-        for (int child : u.children) lines_.Pointer(1, "CHIL", kPersonXref, child + 1);
+        for (size_t k = childStart_[static_cast<size_t>(index)]; k < childStart_[static_cast<size_t>(index) + 1]; ++k)
+            lines_.Pointer(1, "CHIL", kPersonXref, children_[k] + 1);
         MaybeFlush();
     }
 
@@ -341,9 +463,11 @@ private:
     size_t simCount_ = 0;
     std::vector<int> denseIndex_;
     std::unordered_map<int32_t, int> sparseIndex_;
-    std::unordered_map<std::string, int> typedIndex_;
+    std::unordered_map<std::string_view, int> typedIndex_;
     std::vector<Union> unions_;
-    std::unordered_map<uint64_t, int> unionIndex_;
+    PairIndex unionIndex_;
+    std::vector<size_t> childStart_;
+    std::vector<int> children_;
     std::vector<size_t> spouseStart_;
     std::vector<int> spouseUnions_;
 };

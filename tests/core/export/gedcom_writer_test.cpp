@@ -246,6 +246,29 @@ TEST(GedcomLinesTest, LineBreaksAndControlCharacters) {
     EXPECT_EQ(out, "1 NOTE a\n2 CONT b\n2 CONT c\n2 CONT\n2 CONT d e\n");
 }
 
+// Values are scanned eight bytes at a time: a character to escape or a line
+// break is found at every place of a word.
+TEST(GedcomLinesTest, SpecialCharactersAreFoundAtEveryPlace) {
+    const std::string plain(20, 'x');
+    struct Case {
+        char put;
+        std::string before, after;  // what the line holds around the character
+    };
+    for (const Case& c : {Case{'@', "@@", ""}, Case{'\x01', " ", ""}, Case{'\x7F', " ", ""}, Case{'\t', "\t", ""},
+                          Case{'\n', "", "\n2 CONT "}})
+        for (size_t at = 0; at < plain.size(); ++at) {
+            std::string value = plain;
+            value[at] = c.put;
+            std::string out;
+            GedcomLines(out).Text(1, "NOTE", value);
+            const std::string head = plain.substr(0, at), tail = plain.substr(at + 1);
+            std::string expected = "1 NOTE " + head + c.before + c.after + tail + "\n";
+            if (c.put == '\n' && at == 0) expected = "1 NOTE\n2 CONT " + tail + "\n";
+            if (c.put == '\n' && at + 1 == plain.size()) expected = "1 NOTE " + head + "\n2 CONT\n";
+            EXPECT_EQ(out, expected) << int(c.put) << " at " << at;
+        }
+}
+
 TEST(GedcomExportFile, WritesTheWholeFileOrReportsWhy) {
     IdCounters counters;
     RecordingPrompter prompter;
