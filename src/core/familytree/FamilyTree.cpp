@@ -6,9 +6,10 @@
 
 namespace {
 
+// The registry files every Sim under its own id, so the parent's record need
+// not be read: in a large neighborhood that read would wait on memory.
 int32_t ParentId(const SimRegistry& registry, const ParentRef& ref) {
-    const Sim* parent = ref.Sim(registry);
-    return parent != nullptr ? parent->id : -1;
+    return ref.simId != -1 && registry.FindSim(ref.simId) != nullptr ? ref.simId : -1;
 }
 
 }  // namespace
@@ -18,13 +19,14 @@ std::string ParentLeafText(const std::string& displayName) { return displayName 
 void FamilyTree::Build(const SimRegistry& registry) {
     Clear();
     nodes_.reserve(registry.allSims.Count());
+    firstNodeOfDenseId_.assign(registry.allSims.Count() * 2 + 16, -1);
     for (const Sim* sim : registry.allSims) {
         if (sim == nullptr) continue;
         FamTreeNode node;
         node.simId = sim->id;
         node.momId = ParentId(registry, sim->mom);
         node.dadId = ParentId(registry, sim->dad);
-        firstNodeOfId_.emplace(node.simId, static_cast<int>(nodes_.size()));
+        FileNode(node.simId, static_cast<int>(nodes_.size()));
         nodes_.push_back(node);
     }
 }
@@ -38,10 +40,21 @@ void FamilyTree::LinkParents() {
     }
 }
 
+void FamilyTree::FileNode(int32_t simId, int index) {
+    if (simId >= 0 && static_cast<size_t>(simId) < firstNodeOfDenseId_.size()) {
+        int& slot = firstNodeOfDenseId_[static_cast<size_t>(simId)];
+        if (slot < 0) slot = index;
+        return;
+    }
+    firstNodeOfSparseId_.try_emplace(simId, index);
+}
+
 int FamilyTree::NodeOf(int32_t simId) const {
     if (simId == -1) return -1;
-    auto it = firstNodeOfId_.find(simId);
-    return it == firstNodeOfId_.end() ? -1 : it->second;
+    if (simId >= 0 && static_cast<size_t>(simId) < firstNodeOfDenseId_.size())
+        return firstNodeOfDenseId_[static_cast<size_t>(simId)];
+    auto it = firstNodeOfSparseId_.find(simId);
+    return it == firstNodeOfSparseId_.end() ? -1 : it->second;
 }
 
 const Sim* FamilyTree::SimOf(const SimRegistry& registry, int index) const {
@@ -66,7 +79,15 @@ std::vector<int> FamilyTree::LineDepths(const SimRegistry& registry, bool mother
     std::vector<int> pathPos(count, -1);
     std::vector<int> path;
     std::vector<const Sim*> sims(count, nullptr);
-    for (size_t i = 0; i < count; ++i) sims[i] = registry.FindSim(nodes_[i].simId);
+    // Whether a line that ends at a node goes on to a named parent, for every node in
+    // one walk in the records' order: the walk along the lines below jumps from
+    // node to node and should not have to reach into the records.
+    std::vector<char> named(count, 0);
+    for (size_t i = 0; i < count; ++i) {
+        const Sim* sim = registry.FindSim(nodes_[i].simId);
+        sims[i] = sim;
+        if (sim != nullptr) named[i] = (mother ? sim->mom : sim->dad).HasDisplayName(registry) ? 1 : 0;
+    }
 
     auto next = [&](int index) {
         const FamTreeNode& node = nodes_[static_cast<size_t>(index)];
@@ -74,12 +95,7 @@ std::vector<int> FamilyTree::LineDepths(const SimRegistry& registry, bool mother
         // A parent whose Sim is gone is no node any more.
         return parent >= 0 && sims[static_cast<size_t>(parent)] != nullptr ? parent : -1;
     };
-    auto endDepth = [&](int index) {
-        const Sim* sim = sims[static_cast<size_t>(index)];
-        if (sim == nullptr) return 0;
-        const ParentRef& ref = mother ? sim->mom : sim->dad;
-        return ref.DisplayName(registry).empty() ? 0 : 1;
-    };
+    auto endDepth = [&](int index) { return static_cast<int>(named[static_cast<size_t>(index)]); };
 
     for (size_t start = 0; start < count; ++start) {
         if (state[start] == kDone) continue;
@@ -238,6 +254,7 @@ bool FamilyTree::DrawParent(const SimRegistry& registry, TreePainter& painter, i
 
 void FamilyTree::Clear() {
     nodes_.clear();
-    firstNodeOfId_.clear();
+    firstNodeOfDenseId_.clear();
+    firstNodeOfSparseId_.clear();
     root_ = -1;
 }

@@ -67,8 +67,13 @@ private:
     std::vector<int> LineDepths(const SimRegistry& registry, bool mother) const;
     int LineDepth(const SimRegistry& registry, int index, bool mother) const;
 
+    void FileNode(int32_t simId, int index);
+
     std::vector<FamTreeNode> nodes_;
-    std::unordered_map<int32_t, int> firstNodeOfId_;
+    // The first node of each Sim id: ids handed out by the program are dense
+    // from 1 and index an array; others (hand-made records) sit in a map.
+    std::vector<int> firstNodeOfDenseId_;
+    std::unordered_map<int32_t, int> firstNodeOfSparseId_;
     int root_ = -1;
 };
 

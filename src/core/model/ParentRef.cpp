@@ -12,6 +12,11 @@ std::string ParentRef::DisplayName(const SimRegistry& registry) const {
     return name;
 }
 
+bool ParentRef::HasDisplayName(const SimRegistry& registry) const {
+    if (isSim || name.empty()) return registry.FindSim(simId) != nullptr;
+    return true;
+}
+
 std::string ParentRef::ShownName(const SimRegistry& registry) const {
     if (isSim || name.empty()) {
         const ::Sim* parent = registry.FindSim(simId);

@@ -27,6 +27,9 @@ struct ParentRef {
     /// The linked Sim's full name (empty when it no longer exists) when the
     /// reference names a Sim or has no typed name; otherwise the typed name.
     std::string DisplayName(const SimRegistry& registry) const;
+    /// Whether DisplayName has any text, found without building it (a Sim's full
+    /// name always has its blank).
+    bool HasDisplayName(const SimRegistry& registry) const;
     /// DisplayName as shown to the user: a Sim's names, or the typed-in name, each
     /// decoded on its own (see base/Utf8Text.h).
     std::string ShownName(const SimRegistry& registry) const;

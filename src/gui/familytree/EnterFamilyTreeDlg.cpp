@@ -250,7 +250,7 @@ std::vector<int32_t> EnterFamilyTreeDlg::SelectedSimIds() const {
     std::vector<int32_t> ids;
     wxArrayTreeItemIds items;
     tree_->GetSelections(items);
-    for (const wxTreeItemId& item : items) {
+    for (const wxTreeItemId item : items) {
         if (tree_->ItemHasChildren(item)) continue;
         const auto* data = dynamic_cast<MyTreeItemData*>(tree_->GetItemData(item));
         if (data != nullptr && !data->isFamily) ids.push_back(data->objectId);

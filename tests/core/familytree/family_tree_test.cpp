@@ -134,6 +134,26 @@ TEST_F(TreeTest, DuplicateIdsLinkToTheFirstNodeInListOrder) {
     EXPECT_EQ(tree.Nodes()[static_cast<size_t>(tree.NodeOf(child->id))].momNode, 0);
 }
 
+// Hand-made records may carry any ids: those far beyond the number of Sims, and
+// negative ones other than -1, link like any other, the first in list order winning.
+TEST_F(TreeTest, IdsFarBeyondTheCountLinkLikeAnyOther) {
+    Family* lee = MakeFamily("Lee");
+    Sim* mom = reg.AddSim(std::make_unique<Sim>("Mom", "Lee", 64, 5000000, false), false, lee);
+    Sim* dad = reg.AddSim(std::make_unique<Sim>("Dad", "Lee", 64, -7, true), false, lee);
+    Sim* again = reg.AddSim(std::make_unique<Sim>("Again", "Lee", 64, 5000000, false), false, lee);
+    Sim* kid = MakeSim(lee, "Kid");
+    ASSERT_TRUE(mom && dad && again && kid);
+    kid->mom.SetSim(5000000);
+    kid->dad.SetSim(-7);
+    FamilyTree tree = Built();
+    const FamTreeNode& node = tree.Nodes()[static_cast<size_t>(tree.NodeOf(kid->id))];
+    EXPECT_EQ(node.momNode, tree.NodeOf(5000000));
+    EXPECT_EQ(tree.Nodes()[static_cast<size_t>(node.momNode)].simId, 5000000);
+    EXPECT_EQ(node.momNode, 0);  // Mom, not Again
+    EXPECT_EQ(node.dadNode, 1);
+    EXPECT_EQ(tree.FindDeepestSim(reg), kid->id);
+}
+
 TEST_F(TreeTest, ACycleOfParentsIsCountedOnceAndDrawingEnds) {
     Family* lee = MakeFamily("Lee");
     Sim* a = MakeSim(lee, "A");
