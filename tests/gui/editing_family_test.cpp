@@ -28,13 +28,7 @@ const CareerDefinition* PartTimeCareer(NestrelFrame& frame) {
 
 class EditingTest : public FrameTest {
 protected:
-    NestrelFrame& Build() {
-        NestrelFrame& frame = BuildFrame();
-        frame.Registry().Clear();
-        frame.SetModified(false);
-        frame.RefreshFamilies();
-        return frame;
-    }
+    NestrelFrame& Build() { return BuildEmptyFrame(); }
 };
 
 TEST_F(EditingTest, AddFamilyWithTwoMembersSavesAndLoadsTheirCareers) {

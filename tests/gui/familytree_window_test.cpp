@@ -34,13 +34,7 @@ void Tool(FTFrame* tree, int id) {
 
 class TreeWindowTest : public FrameTest {
 protected:
-    NestrelFrame& Build() {
-        NestrelFrame& frame = BuildFrame();
-        frame.Registry().Clear();
-        frame.SetModified(false);
-        frame.RefreshFamilies();
-        return frame;
-    }
+    NestrelFrame& Build() { return BuildEmptyFrame(); }
     /// Three generations: Kid with Mom and Dad, Mom with her mother Gran.
     void Family3(SimRegistry& registry) {
         Family* lee = AddFamily(registry, "Lee");

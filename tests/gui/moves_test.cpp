@@ -22,13 +22,7 @@ using namespace lists_test;
 
 class MovesTest : public FrameTest {
 protected:
-    NestrelFrame& Build() {
-        NestrelFrame& frame = BuildFrame();
-        frame.Registry().Clear();
-        frame.SetModified(false);
-        frame.RefreshFamilies();
-        return frame;
-    }
+    NestrelFrame& Build() { return BuildEmptyFrame(); }
     static std::vector<std::string> FamilyNames(NestrelFrame& frame) {
         std::vector<std::string> names;
         for (const std::string& row : Rows(FamilyBox(frame))) names.push_back(row.substr(0, row.find(" (")));

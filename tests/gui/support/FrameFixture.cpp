@@ -43,6 +43,14 @@ NestrelFrame& FrameTest::BuildFrame() {
     return *frame;
 }
 
+NestrelFrame& FrameTest::BuildEmptyFrame() {
+    NestrelFrame& frame = BuildFrame();
+    frame.Registry().Clear();
+    frame.SetModified(false);
+    frame.RefreshFamilies();
+    return frame;
+}
+
 void FrameTest::SetConfigValue(const wxString& key, const wxString& value) {
     wxConfigBase::Get()->Write(key, value);
     wxConfigBase::Get()->Flush();

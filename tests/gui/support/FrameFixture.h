@@ -20,6 +20,9 @@ protected:
 
     /// Creates and shows the frame (the start-up sequence runs in its constructor).
     NestrelFrame& BuildFrame();
+    /// BuildFrame, then an empty, unmodified neighborhood with empty lists, for tests
+    /// that make their own Sims.
+    NestrelFrame& BuildEmptyFrame();
 
     /// Writes a value to the configuration store before the frame reads it.
     void SetConfigValue(const wxString& key, const wxString& value);
