@@ -89,7 +89,7 @@ private:
             if (e.key != 0) Insert(e.key, e.value);
     }
 
-    std::vector<Entry> slots_{16, Entry{0, -1}};
+    std::vector<Entry> slots_ = std::vector<Entry>(16, Entry{0, -1});
     size_t mask_ = 15;
     int shift_ = 60;
     size_t count_ = 0;
