@@ -349,3 +349,14 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, std
     if (error) *error = writer.Error();
     return false;
 }
+
+std::string ReportFileName(const std::string& chosen) {
+    if (chosen.empty()) return chosen;
+    const size_t slash = chosen.find_last_of('/');
+    const std::string base = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
+    // A leading dot names a hidden file, not an extension.
+    const size_t dot = base.find_last_of('.');
+    if (dot != std::string::npos && dot > 0 && dot + 1 < base.size()) return chosen;
+    if (!base.empty() && base.back() == '.') return chosen + "txt";
+    return chosen + ".txt";
+}

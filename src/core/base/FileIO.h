@@ -89,6 +89,11 @@ private:
     std::string error_;
 };
 
+/// The name a text report chosen by the user is written under: a name whose
+/// last part has no extension gets ".txt" (a leading dot names a hidden file,
+/// not an extension; a trailing dot gets "txt").
+std::string ReportFileName(const std::string& chosen);
+
 /// Writes `contents` to a temporary file in the same folder, flushes it to the
 /// disk and renames it over `path`. When any step fails the previous file is
 /// left exactly as it was, the temporary file is removed and false is

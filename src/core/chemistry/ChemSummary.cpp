@@ -65,16 +65,6 @@ std::vector<std::string> ChemistryReportLines(const SimRegistry& registry, int32
     return lines;
 }
 
-std::string ReportFileName(const std::string& chosen) {
-    if (chosen.empty()) return chosen;
-    const size_t slash = chosen.find_last_of('/');
-    const std::string base = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
-    // A leading dot names a hidden file, not an extension.
-    const size_t dot = base.find_last_of('.');
-    if (dot != std::string::npos && dot > 0 && dot + 1 < base.size()) return chosen;
-    if (!base.empty() && base.back() == '.') return chosen + "txt";
-    return chosen + ".txt";
-}
 
 bool WriteChemistryReport(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
     size_t size = 0;

@@ -44,9 +44,6 @@ std::pair<int32_t, int32_t> ComparisonOrder(const SimRegistry& registry, int32_t
 /// Sim exists two tabs and that Sim's full name.
 std::vector<std::string> ChemistryReportLines(const SimRegistry& registry, int32_t lifeStage);
 
-/// The report file name: a name whose last part has no extension gets ".txt".
-std::string ReportFileName(const std::string& chosen);
-
 /// Writes the lines, each followed by a line break, through a temporary file
 /// renamed over the target. False (the old file left whole, the reason in
 /// `error`) when it cannot be written.

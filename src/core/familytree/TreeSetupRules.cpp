@@ -1,6 +1,5 @@
 #include "familytree/TreeSetupRules.h"
 
-#include <filesystem>
 
 #include "base/FileIO.h"
 #include "base/Text.h"
@@ -134,12 +133,6 @@ std::vector<std::string> FamilyDataLines(const SimRegistry& registry) {
         }
     }
     return lines;
-}
-
-std::string ReportPath(const std::string& chosen) {
-    if (chosen.empty()) return chosen;
-    if (std::filesystem::path(chosen).has_extension()) return chosen;
-    return chosen + ".txt";
 }
 
 bool WriteFamilyData(const SimRegistry& registry, const std::string& path, std::string* error) {

@@ -79,9 +79,6 @@ int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, con
 /// parents.
 std::vector<std::string> FamilyDataLines(const SimRegistry& registry);
 
-/// The path a report is written to: ".txt" is added to a file name without an extension.
-std::string ReportPath(const std::string& chosen);
-
 /// Writes the family data lines safely (a temporary file renamed over the target).
 /// False with a reason in `error` when the file cannot be written.
 bool WriteFamilyData(const SimRegistry& registry, const std::string& path, std::string* error = nullptr);

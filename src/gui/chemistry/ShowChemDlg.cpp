@@ -9,6 +9,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "base/FileIO.h"
 #include "chemistry/ChemSummary.h"
 #include "common/FileNameAsker.h"
 #include "common/FontScale.h"

@@ -9,6 +9,7 @@
 #include <wx/textdlg.h>
 #include <wx/treectrl.h>
 
+#include "base/FileIO.h"
 #include "common/FileNameAsker.h"
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
@@ -288,7 +289,7 @@ void EnterFamilyTreeDlg::WriteToFile() {
     request.forSaving = true;
     const std::string chosen = ToStd(AskFileName(request));
     if (chosen.empty()) return;
-    const std::string path = ReportPath(chosen);
+    const std::string path = ReportFileName(chosen);
     std::string error;
     if (!WriteFamilyData(registry_, path, &error))
         ShowMessageBox(wxString::Format(_("The family data could not be written to %s: %s"), ToWx(path), ToWx(error)),

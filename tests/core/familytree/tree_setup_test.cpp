@@ -137,9 +137,9 @@ TEST_F(SetupTest, FamilyDataLinesAndTheirFile) {
 
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("nestrel-setup-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    const std::string path = ReportPath((dir / "family").string());
+    const std::string path = ReportFileName((dir / "family").string());
     EXPECT_EQ(path, (dir / "family.txt").string());
-    EXPECT_EQ(ReportPath("a/b.list"), "a/b.list");
+    EXPECT_EQ(ReportFileName("a/b.list"), "a/b.list");
     ASSERT_TRUE(WriteFamilyData(reg, path));
     std::ifstream in(path);
     std::stringstream text;
