@@ -78,6 +78,7 @@ void Family::DropFriendReference(int32_t simId, bool all) {
 
 bool Family::AddMember(const SimRegistry& registry, Sim* sim) {
     if (!sim || HasMember(sim->firstName, sim->ResolvedLastName())) return false;
+    registry.Touch(this);
     if (!members.Append(sim)) return false;
     if (firstNameIndexValid_) firstNameIndex_.emplace(sim->firstName, sim);
     ++memberCount;
@@ -115,7 +116,10 @@ private:
 
 }  // namespace
 
-int32_t Family::RecountFriends(const SimRegistry& registry) { return RecountFriends(RegistryMembership(registry)); }
+int32_t Family::RecountFriends(const SimRegistry& registry) {
+    registry.Touch(this);
+    return RecountFriends(RegistryMembership(registry));
+}
 
 int32_t Family::RecountFriends(const FriendMembership& membership) {
     friendIds.clear();

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/ChangeJournal.h"
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/MyList.h"
@@ -43,6 +44,20 @@ public:
     /// nullptr means nobody is told anything.
     void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
     Prompter& GetPrompter() const;
+
+    /// The journal told of every change before it happens (the undo history);
+    /// nullptr while nothing is recorded.
+    void SetJournal(ChangeJournal* journal) { journal_ = journal; }
+    ChangeJournal* Journal() const { return journal_; }
+    /// Tells the journal that a record is about to change. Code that writes a
+    /// registered Sim's or family's fields directly calls it first; the
+    /// registry's and the records' own operations do so themselves.
+    void Touch(const Sim* sim) const {
+        if (journal_ && sim) journal_->WillChange(*sim);
+    }
+    void Touch(const Family* family) const {
+        if (journal_ && family) journal_->WillChange(*family);
+    }
 
     /// The neighborhood file name last loaded (or configured at start-up).
     std::string name;
@@ -119,6 +134,24 @@ public:
     /// False when a family other than the one with this id has exactly this name.
     bool IsFamilyNameFree(std::string_view familyName, int32_t familyId) const;
 
+    // --- Putting records back as they were (the undo history) ---
+    // These change exactly what they are told and nothing else: no links are
+    // mended, no family is recounted and the journal hears nothing, because
+    // the history puts every record it touched back itself.
+    /// When a registered Sim was registered; the all-Sims list is in this order.
+    static uint64_t RegistrationOf(const Sim& sim) { return sim.registrySeq_; }
+    /// Registers a Sim again under its former registration, at its former
+    /// place in the all-Sims list, as a member of nobody (the caller sets its
+    /// family and the family's members).
+    Sim* RestoreSim(std::unique_ptr<Sim> sim, uint64_t registration);
+    /// Deletes a registered Sim without touching any other record; the caller
+    /// has taken it out of its family's members.
+    void DiscardSim(Sim* sim);
+    /// Puts a family back at a place of the family list (counted in families).
+    Family* RestoreFamily(std::unique_ptr<Family> family, size_t place);
+    /// Deletes a family without looking at its members.
+    void DiscardFamily(Family* family);
+
     // --- Indexes and summaries ---
     /// Sorts the families by name (case ignored) and rebuilds both indexes.
     void SortAndIndex();
@@ -158,6 +191,10 @@ private:
     static void BucketInsert(Bucket& bucket, Entry entry);
     static void BucketRemove(Bucket& bucket, const Sim* sim);
 
+    void Register(Sim* sim, uint64_t seq);
+    void Unregister(Sim* sim);
+
+    ChangeJournal* journal_ = nullptr;
     IdCounters* counters_ = nullptr;
     Prompter* prompter_ = nullptr;
     uint64_t nextSeq_ = 0;

@@ -57,7 +57,9 @@ Family* MoveOut(SimRegistry& registry, Family& from, const std::vector<int32_t>&
     }
     Family* moved = registry.AddFamily(registry.NewFamily(name));
     moved->homeless = true;
+    registry.Touch(&from);
     for (Sim* sim : movers) {
+        registry.Touch(sim);
         from.RemoveMember(sim);
         sim->family = moved;
         // The members came from one family, so their first names differ.
@@ -89,6 +91,8 @@ bool TransferSim(SimRegistry& registry, Sim& sim, Family& to, std::string* probl
         return false;
     }
     Family* from = sim.family;
+    registry.Touch(&sim);
+    registry.Touch(from);
     if (from != nullptr) from->RemoveMember(&sim);
     sim.family = &to;
     if (!to.AddMember(registry, &sim)) {
