@@ -150,9 +150,11 @@ bool MatchmakerLists::Unpair(size_t index) {
         if (Sim* partner = sim->Partner(registry_);
             partner && partner != sim && partner->id != row.femaleId && partner->id != row.maleId &&
             partner->partnerId == sim->id) {
+            registry_.Touch(partner);
             partner->status = kStatusSingle;
             partner->partnerId = -1;
         }
+        registry_.Touch(sim);
         sim->status = kStatusSingle;
         sim->partnerId = -1;
         AddEntry(*sim);

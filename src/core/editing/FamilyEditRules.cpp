@@ -28,6 +28,7 @@ void UnlinkUnregistered(SimRegistry& registry, Sim& sim, const std::vector<Sim*>
     // Registered Sims are found by id as usual.
     sim.Detach(registry);
     if (Sim* partner = registry.FindSim(sim.partnerId); partner && partner->partnerId == sim.id) {
+        registry.Touch(partner);
         partner->status = kStatusSingle;
         partner->partnerId = -1;
     }

@@ -56,6 +56,7 @@ void ApplyMatch(SimRegistry& registry, Sim& sim, int32_t status, int32_t partner
     // The new partner leaves its former partner, who must not keep pointing at it.
     if (Sim* partner = registry.FindSim(partnerId); partner && partner->partnerId != -1 && partner->partnerId != sim.id) {
         if (Sim* former = registry.FindSim(partner->partnerId); former && former->partnerId == partner->id) {
+            registry.Touch(former);
             former->status = kStatusSingle;
             former->partnerId = -1;
         }

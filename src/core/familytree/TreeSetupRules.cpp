@@ -102,6 +102,7 @@ int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, con
             if (mother.simId != -1 && mother.simId == sim->id) {
                 selfParent = true;
             } else {
+                registry.Touch(sim);
                 ApplySide(sim->mom, mother);
                 did = true;
             }
@@ -110,6 +111,7 @@ int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, con
             if (father.simId != -1 && father.simId == sim->id) {
                 selfParent = true;
             } else {
+                registry.Touch(sim);
                 ApplySide(sim->dad, father);
                 did = true;
             }

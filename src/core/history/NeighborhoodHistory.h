@@ -40,6 +40,10 @@ public:
     /// something and was kept (the redo steps are then gone).
     bool End();
     bool IsRecording() const { return depth_ > 0; }
+    /// Names the step being recorded (once it is known what it did).
+    void NameStep(const std::string& name) {
+        if (depth_ > 0) open_.name = name;
+    }
 
     bool CanUndo() const { return applied_ > 0; }
     bool CanRedo() const { return applied_ < steps_.size(); }
@@ -66,6 +70,7 @@ public:
     size_t Bytes() const;
 
     // ChangeJournal
+    bool Recording() const override { return depth_ > 0 && !applying_; }
     void WillChange(const Sim& sim) override;
     void WillChange(const Family& family) override;
     void Added(const Sim& sim) override;

@@ -10,6 +10,8 @@ class Sim;
 class ChangeJournal {
 public:
     virtual ~ChangeJournal() = default;
+    /// Whether a change is being recorded now (what is said otherwise is ignored).
+    virtual bool Recording() const = 0;
     /// A registered Sim or family is about to change.
     virtual void WillChange(const Sim& sim) = 0;
     virtual void WillChange(const Family& family) = 0;

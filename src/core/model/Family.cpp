@@ -117,8 +117,22 @@ private:
 }  // namespace
 
 int32_t Family::RecountFriends(const SimRegistry& registry) {
+    if (!registry.Recording()) return RecountFriends(RegistryMembership(registry));
+    // Windows recount every family they label: the journal hears only of a
+    // recount that changed something, so looking costs no record.
+    std::vector<int32_t> ids = friendIds;
+    std::vector<int32_t> counts = friendCounts;
+    const int32_t count = friendCount;
+    RecountFriends(RegistryMembership(registry));
+    if (ids == friendIds && counts == friendCounts && count == friendCount) return friendCount;
+    friendIds.swap(ids);
+    friendCounts.swap(counts);
+    friendCount = count;
     registry.Touch(this);
-    return RecountFriends(RegistryMembership(registry));
+    friendIds.swap(ids);
+    friendCounts.swap(counts);
+    friendCount = static_cast<int32_t>(friendIds.size());
+    return friendCount;
 }
 
 int32_t Family::RecountFriends(const FriendMembership& membership) {

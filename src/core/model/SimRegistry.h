@@ -49,6 +49,7 @@ public:
     /// nullptr while nothing is recorded.
     void SetJournal(ChangeJournal* journal) { journal_ = journal; }
     ChangeJournal* Journal() const { return journal_; }
+    bool Recording() const { return journal_ && journal_->Recording(); }
     /// Tells the journal that a record is about to change. Code that writes a
     /// registered Sim's or family's fields directly calls it first; the
     /// registry's and the records' own operations do so themselves.

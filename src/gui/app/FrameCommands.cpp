@@ -8,6 +8,7 @@ void NestrelFrame::BindCommands() {
     Bind(wxEVT_MENU, &NestrelFrame::OnHelp, this, ID_HELP);
     Bind(wxEVT_UPDATE_UI, &NestrelFrame::OnUpdateSaveItems, this, ID_SAVE);
     Bind(wxEVT_CLOSE_WINDOW, &NestrelFrame::OnCloseRequest, this);
+    BindHistoryCommands();
     BindListCommands();
     BindFileCommands();
     BindExportCommands();

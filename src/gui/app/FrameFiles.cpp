@@ -61,6 +61,8 @@ void NestrelFrame::ShowStatusNow(const wxString& message) {
 
 void NestrelFrame::ResetNeighborhood() {
     CloseFamilyTrees();
+    // Steps belong to the neighborhood they were made in.
+    history_.Clear();
     registry_.Clear();
     ClearDisplayList();
     context_.counters.Reset();
@@ -85,7 +87,10 @@ bool NestrelFrame::SaveTo(const std::string& name) {
         wxBusyCursor busy;
         result = neighborhoodFile_.Write(target);
         // A failed write keeps the star: the changes are still only in memory.
-        if (result) modified_ = registry_.modified = false;
+        if (result) {
+            modified_ = registry_.modified = false;
+            history_.MarkSaved();
+        }
         // A neighborhood that had no file has one now: later saves go there without
         // asking, and it is the one opened at the next start.
         if (result && check == SaveNameCheck::AskForName) {
@@ -187,7 +192,9 @@ void NestrelFrame::OnImport(wxCommandEvent&) {
         wxBusyCursor busy;
         // No reset: the file's families join those in memory, and its names are
         // resolved against every Sim, so imported Sims can refer to loaded ones.
+        HistoryStep step(&history_, ToStd(_("Import Sims")));
         imported = neighborhoodFile_.Read(name);
+        StepDone(step.Finish());
     }
     // A failed import changes nothing and says nothing.
     if (imported) {

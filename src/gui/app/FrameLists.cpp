@@ -133,8 +133,9 @@ void NestrelFrame::OnDeleteSim(wxCommandEvent&) {
     // Only a clear Yes deletes: closing the question is no consent to lose a Sim.
     if (ShowMessageBox(question, wxGetTranslation(Caption::DeleteItem), wxYES_NO | wxICON_WARNING, this) != wxYES)
         return;
+    HistoryStep step(&history_, ToStd(_("Delete Sim")));
     registry_.RemoveSim(sim);
-    SetModified(true);
+    StepDone(step.Finish());
     RefreshFamilies();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 #include "app/NestrelFrame.h"
+#include "common/WxString.h"
 #include "common/MessageBox.h"
 #include "familytree/EnterFamilyTreeDlg.h"
 #include "familytree/FTFrame.h"
@@ -20,11 +21,13 @@ void NestrelFrame::OnCreateTree(wxCommandEvent&) {
     registry_.SortAndIndex();
     bool changed = false;
     {
+        HistoryStep step(&history_, ToStd(_("Set Up Family Tree")));
         EnterFamilyTreeDlg dlg(this, registry_);
         dlg.ShowModal();
         changed = dlg.Changed();
+        StepDone(step.Finish());
     }
-    if (changed) SetModified(true);
+    (void)changed;
     RefreshFamilies();
 }
 

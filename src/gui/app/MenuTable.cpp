@@ -24,6 +24,11 @@ const std::vector<MenuSpec>& MainMenuTable() {
              {ID_SETTINGS, "Se&ttings", "Configure Nestrel settings"},
              {ID_EXIT, "E&xit\tAlt-X", "Quit this program"},
          }},
+        {"&Edit",
+         {
+             {ID_UNDO, "&Undo\tCtrl+Z", "Take back the last change"},
+             {ID_REDO, "&Redo\tCtrl+Shift+Z", "Make the change taken back last again"},
+         }},
         {"&Show",
          {
              {ID_MATCHMAKER, "&MatchMaker\tCtrl-M", "Show an organizer/matchmaker dialog for your neighborhood"},

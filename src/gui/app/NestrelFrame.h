@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/DisplayMode.h"
 #include "careers/NestrelCareerInfo.h"
+#include "history/NeighborhoodHistory.h"
 #include "common/MessageBox.h"
 #include "model/SimRegistry.h"
 #include "names/WordFileNames.h"
@@ -127,6 +128,18 @@ public:
     void ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllowed = true);
     // ---- end of the reports ----
 
+    // ---- Undo and redo (FrameHistory.cpp) ----
+    /// The neighborhood's undo history: every command that changes data records one
+    /// step in it (a `HistoryStep` around the change).
+    NeighborhoodHistory& History() { return history_; }
+    /// Tells the history that every member of a family (and the family) may be written
+    /// directly by the step now recorded, as the editing dialogs do.
+    void TouchFamily(const Family* family);
+    /// After a step: the star follows whether the neighborhood now differs from its
+    /// file; nothing happens when the step changed nothing.
+    void StepDone(bool changed);
+    // ---- end of undo and redo ----
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".
@@ -161,6 +174,10 @@ private:
     void FitToFont();                 // the window's size for the font in use
 
     void BindCommands();      // FrameCommands.cpp
+    void BindHistoryCommands();  // FrameHistory.cpp: Undo, Redo
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
+    void OnUpdateUndoRedo(wxUpdateUIEvent& event);
     void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
     void BindFileCommands();  // FrameFiles.cpp: ids 17-22
     void BindExportCommands();  // FrameExport.cpp: id 90
@@ -205,6 +222,7 @@ private:
     std::string installDir_;
     MessageBoxPrompter prompter_;
     SimRegistry registry_;
+    NeighborhoodHistory history_{registry_};
     NestrelCareerInfo careerInfo_;
     NeighborhoodFile neighborhoodFile_;
     ProgramSettings settings_;

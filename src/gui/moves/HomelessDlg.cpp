@@ -17,7 +17,7 @@ namespace {
 enum { ID_MOVE_IN = 0, ID_DELETE = 1 };
 }
 
-HomelessDlg::HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<void()> changed)
+HomelessDlg::HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<void(const wxString&)> changed)
     : wxDialog(parent, wxID_ANY, _("Homeless Families"), wxDefaultPosition, wxSize(300, 350),
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER, "dialog"),
       registry_(registry), changed_(std::move(changed)) {
@@ -85,7 +85,7 @@ void HomelessDlg::MoveIn() {
     const int32_t id = SelectedFamilyId(_("Please select a family to move in first."));
     if (id < 0) return;
     registry_.SetHomeless(registry_.families.FindById(id), false);
-    if (changed_) changed_();
+    if (changed_) changed_(_("Move In"));
     Fill();
 }
 
@@ -99,6 +99,6 @@ void HomelessDlg::DeleteFamily() {
                          ToWx(family->name));
     if (!AskYesNoQuestion(question, wxGetTranslation(Caption::DeleteFamily), this)) return;
     registry_.RemoveFamilyWithMembers(family);
-    if (changed_) changed_();
+    if (changed_) changed_(_("Delete Family"));
     Fill();
 }
