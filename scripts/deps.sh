@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Nestrel needs, when any is missing.
+# Installs the Debian packages Nestrel needs, when any is missing: to build it, and every
+# program a test, benchmark or script starts (SVG checks: librsvg2-bin for rsvg-convert,
+# libxml2-utils for xmllint; jq reads the JSON dump; x11-utils for xwininfo, imagemagick
+# for import; lintian, dpkg-dev and file check the package; time for the memory figure).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -9,6 +12,7 @@ packages=(
   clang libclang-rt-dev
   libgedcom-perl lintian dpkg-dev file
   xvfb xauth x11-utils imagemagick time
+  librsvg2-bin libxml2-utils jq
 )
 missing=()
 for p in "${packages[@]}"; do

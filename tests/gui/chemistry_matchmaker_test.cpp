@@ -125,6 +125,47 @@ TEST_F(ChemistryWindowTest, PairingFreesFormerPartnersAndRemovingUnpairsTheRowsO
     EXPECT_EQ(ann->partnerId, bob->id);
 }
 
+// Opening the matchmaker on a neighborhood whose Teens are all linked both ways changes
+// nothing and leaves the file unmodified. Zed and Pat name each other while Sue names
+// Pat alone: the pair stands and Sue is single, shown once; only that repair marks the
+// file modified, and opening again changes nothing more.
+TEST_F(ChemistryWindowTest, OpeningListsAOneSidedLinkAsSingleAndKeepsTheMutualPair) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    cat->SetPartner(registry, kStatusCommitted, dan->id);
+    auto open = [&](const Names& females, const Names& males, const Table& rows) {
+        wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), Answer<NeighborhoodMatchDlg>([&](NeighborhoodMatchDlg* dlg) {
+                          EXPECT_EQ(Entries(dlg->Females()), females);
+                          EXPECT_EQ(Entries(dlg->Males()), males);
+                          EXPECT_EQ(ListRows(dlg->PairList()), rows);
+                          return wxID_CANCEL;
+                      }));
+    };
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob"}, Table{{"Cat Smith", "Dan Jones"}});
+    EXPECT_FALSE(frame.IsModified());
+
+    Family* lee = AddFamily(registry, "Lee");
+    Sim* sue = Teen(registry, lee, "Sue", true);
+    Sim* zed = Teen(registry, lee, "Zed", true);
+    Sim* pat = Teen(registry, lee, "Pat", false);
+    zed->SetPartner(registry, kStatusCommitted, pat->id);
+    sue->status = kStatusCommitted;
+    sue->partnerId = pat->id;
+    frame.RefreshFamilies();
+    frame.SetModified(false);
+    const Table pairs{{"Cat Smith", "Dan Jones"}, {"Pat Lee", "Zed Lee"}};
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob", "Lee, Sue"}, pairs);
+    EXPECT_EQ(pat->partnerId, zed->id);
+    EXPECT_EQ(zed->partnerId, pat->id);
+    EXPECT_EQ(sue->partnerId, -1);
+    EXPECT_EQ(sue->status, kStatusSingle);
+    EXPECT_TRUE(frame.IsModified());
+
+    frame.SetModified(false);
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob", "Lee, Sue"}, pairs);
+    EXPECT_FALSE(frame.IsModified());
+}
+
 TEST_F(ChemistryWindowTest, RowsSortByEitherColumn) {
     NestrelFrame& frame = Build();
     SimRegistry& registry = frame.Registry();

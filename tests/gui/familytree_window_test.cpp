@@ -72,13 +72,16 @@ protected:
         EXPECT_GE(node, 0) << simId;
         return node < 0 ? "<no node>" : tree->Tree().Label(tree->Registry(), node);
     }
-    /// Deletes a Sim with the main window's Delete command, answering Yes.
-    static void DeleteThroughFrame(NestrelFrame& frame, const std::string& family, const std::string& first) {
+    /// Deletes a Sim with the main window's Delete command, answering Yes; `child` is the
+    /// child the question names, if any.
+    static void DeleteThroughFrame(NestrelFrame& frame, const std::string& family, const std::string& first,
+                                   const std::string& child = "") {
         ChooseFamily(frame, family);
         ChooseSim(frame, first);
-        wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
-                      ExpectMessageBox(wxID_YES, "Are you sure you want to delete " + first + " " + family + "?",
-                                       "Delete Item"));
+        std::string question = "Are you sure you want to delete " + first + " " + family + "?";
+        if (!child.empty())
+            question += "\n\nThis also changes:\nChild who keeps the deleted Sim as a typed-in parent: " + child;
+        wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM), ExpectMessageBox(wxID_YES, question, "Delete Item"));
     }
     Sim *gran = nullptr, *mom = nullptr, *dad = nullptr, *kid = nullptr;
 };
@@ -206,7 +209,7 @@ TEST_F(TreeWindowTest, FrameCommandsChangeTheChartUnderAnOpenWindowAndNewClosesI
     EXPECT_EQ(NodeLabel(tree, momId), "Mom");
     EXPECT_EQ(NodeLabel(tree, grandpaId), "Grandpa");
 
-    DeleteThroughFrame(frame, "Lee", "Mom");
+    DeleteThroughFrame(frame, "Lee", "Mom", "Kid Lee");
     ASSERT_EQ(registry.FindSim(momId), nullptr);
     PaintNow(tree);
     EXPECT_EQ(NodeLabel(tree, momId), "");
@@ -274,7 +277,7 @@ TEST_F(TreeWindowTest, LoadCommandReplacesTheNeighborhoodUnderAnOpenWindow) {
                       return dlg->Accept() ? wxID_OK : wxID_CANCEL;
                   }));
     DeleteThroughFrame(frame, "Lee", "Kid");
-    DeleteThroughFrame(frame, "Lee", "Gran");
+    DeleteThroughFrame(frame, "Lee", "Gran", "Mom Lee");
     PaintNow(first);
     PaintNow(second);
     EXPECT_EQ(NodeLabel(second, mom->id), "Mom");

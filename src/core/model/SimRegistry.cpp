@@ -287,7 +287,44 @@ void SimRegistry::Register(Sim* raw, uint64_t seq) {
     if (!nameIndexStale_) FileName(raw, raw->indexedNameHash_);
 }
 
+void SimRegistry::KeepAsTypedInParents(const std::vector<Sim*>& leaving) {
+    if (leaving.empty()) return;
+    // A reference leads to a Sim when FindSim finds it by the stored id; the
+    // names are taken now, while the leaving Sims still have their families.
+    std::unordered_map<int32_t, const Sim*> byId;
+    for (Sim* sim : leaving)
+        if (FindSim(sim->id) == sim) byId.emplace(sim->id, sim);
+    if (byId.empty()) return;
+    auto settle = [&](ParentRef& ref) {
+        if (!ref.isSim && !ref.name.empty()) return;  // already a typed-in name
+        auto found = byId.find(ref.simId);
+        if (found != byId.end()) ref.SetNameOf(*found->second);
+    };
+    for (Sim* sim : allSims) {
+        // The child changes: the history must see it as it was first.
+        const bool momLeaves = (sim->mom.isSim || sim->mom.name.empty()) && byId.count(sim->mom.simId);
+        const bool dadLeaves = (sim->dad.isSim || sim->dad.name.empty()) && byId.count(sim->dad.simId);
+        if (momLeaves || dadLeaves) Touch(sim);
+        settle(sim->mom);
+        settle(sim->dad);
+    }
+}
+
 bool SimRegistry::RemoveSim(Sim* sim) {
+    if (!sim || !allSims.Contains(sim)) return false;
+    KeepAsTypedInParents({sim});
+    return Unregister(sim);
+}
+
+void SimRegistry::RemoveSims(const std::vector<Sim*>& sims) {
+    std::vector<Sim*> leaving;
+    for (Sim* sim : sims)
+        if (sim && allSims.Contains(sim)) leaving.push_back(sim);
+    KeepAsTypedInParents(leaving);
+    for (Sim* sim : leaving) Unregister(sim);
+}
+
+bool SimRegistry::Unregister(Sim* sim) {
     if (!sim || !allSims.Contains(sim)) return false;
     Touch(sim);
     Touch(FindSim(sim->partnerId));
@@ -298,18 +335,19 @@ bool SimRegistry::RemoveSim(Sim* sim) {
         sim->family = nullptr;
     }
     sim->Detach(*this);
-    if (Sim* partner = FindSim(sim->partnerId); partner && partner != sim) {
+    // A partner whose own link is to another Sim keeps that pair.
+    if (Sim* partner = FindSim(sim->partnerId); partner && partner != sim && partner->partnerId == sim->id) {
         partner->status = kStatusSingle;
         partner->partnerId = -1;
     }
     if (journal_) journal_->WillRemove(*sim);
-    Unregister(sim);
+    UnindexSim(sim);
     allSims.Remove(sim);
     modified = true;
     return true;
 }
 
-void SimRegistry::Unregister(Sim* sim) {
+void SimRegistry::UnindexSim(Sim* sim) {
     if (!sim->registered_) return;
     const int32_t indexedId = sim->indexedId_;
     auto dups = idDuplicates_.find(indexedId);
@@ -341,7 +379,7 @@ Sim* SimRegistry::RestoreSim(std::unique_ptr<Sim> sim, uint64_t registration) {
 
 void SimRegistry::DiscardSim(Sim* sim) {
     if (!sim || !allSims.Contains(sim)) return;
-    Unregister(sim);
+    UnindexSim(sim);
     allSims.Remove(sim);
 }
 
@@ -397,16 +435,20 @@ bool SimRegistry::RemoveFamily(Family* family) {
     return families.Remove(family);
 }
 
-void SimRegistry::RemoveFamilyWithMembers(Family* family) {
-    if (!family || !families.Contains(family)) return;
-    Sim* member = family->members.Front();
-    while (member) {
-        Sim* next = family->members.Next(member);
-        RemoveSim(member);
-        member = next;
+void SimRegistry::RemoveFamilyWithMembers(Family* family) { RemoveFamiliesWithMembers({family}); }
+
+void SimRegistry::RemoveFamiliesWithMembers(const std::vector<Family*>& doomed) {
+    // A family goes with its last member; one that had no members at all
+    // goes as well.
+    std::vector<Family*> memberless;
+    std::vector<Sim*> leaving;
+    for (Family* family : doomed) {
+        if (!family || !families.Contains(family)) continue;
+        if (family->members.IsEmpty()) memberless.push_back(family);
+        for (Sim* member : family->members) leaving.push_back(member);
     }
-    // A family that had no members at all goes as well.
-    if (families.Contains(family) && family->members.IsEmpty()) RemoveFamily(family);
+    RemoveSims(leaving);
+    for (Family* family : memberless) RemoveFamily(family);
 }
 
 void SimRegistry::SetHomeless(Family* family, bool flag) {

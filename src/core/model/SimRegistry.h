@@ -109,8 +109,13 @@ public:
     Sim* AddSim(std::unique_ptr<Sim> sim, bool recount, Family* family);
     /// Deletes a registered Sim: it leaves its family (an emptied family is
     /// deleted too), its friends and chemistry partners drop it, its partner
-    /// becomes Single. False when the Sim is not registered.
+    /// (when the partner's link is to it) becomes Single, and every Sim that
+    /// had it as mother or father keeps it as a typed-in parent under its full
+    /// name. False when the Sim is not registered.
     bool RemoveSim(Sim* sim);
+    /// RemoveSim for each of the Sims, with one walk of all Sims for the
+    /// parents however many go. Sims not registered are passed over.
+    void RemoveSims(const std::vector<Sim*>& sims);
     /// Changes a registered Sim's first name and keeps the name lookups right.
     void RenameSim(Sim& sim, const std::string& newFirstName);
     /// Re-files one Sim (or all members of a family) under its current full
@@ -131,6 +136,8 @@ public:
     bool RemoveFamily(Family* family);
     /// RemoveSim for every member; the family goes with the last one.
     void RemoveFamilyWithMembers(Family* family);
+    /// RemoveFamilyWithMembers for each family, with one walk of all Sims.
+    void RemoveFamiliesWithMembers(const std::vector<Family*>& doomed);
     void SetHomeless(Family* family, bool flag);
     /// False when a family other than the one with this id has exactly this name.
     bool IsFamilyNameFree(std::string_view familyName, int32_t familyId) const;
@@ -183,6 +190,11 @@ private:
         Sim* sim;
     };
 
+    // Every parent reference that leads to one of the leaving Sims becomes
+    // a typed-in name, so that a child keeps its parent after the deletion.
+    void KeepAsTypedInParents(const std::vector<Sim*>& leaving);
+    // RemoveSim without the parents' walk.
+    bool Unregister(Sim* sim);
     void RebuildIndexArrays();
     void RebuildNameIndex() const;
     void FileName(Sim* sim, uint64_t hash) const;
@@ -193,7 +205,7 @@ private:
     static void BucketRemove(Bucket& bucket, const Sim* sim);
 
     void Register(Sim* sim, uint64_t seq);
-    void Unregister(Sim* sim);
+    void UnindexSim(Sim* sim);
 
     ChangeJournal* journal_ = nullptr;
     IdCounters* counters_ = nullptr;

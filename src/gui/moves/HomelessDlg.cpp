@@ -10,6 +10,7 @@
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
+#include "model/DeletionEffects.h"
 #include "model/SimRegistry.h"
 #include "moves/HouseholdMoves.h"
 
@@ -93,10 +94,14 @@ void HomelessDlg::DeleteFamily() {
     const int32_t id = SelectedFamilyId(_("Please select a family to delete first."));
     if (id < 0) return;
     Family* family = registry_.families.FindById(id);
-    const wxString question =
+    wxString question =
         wxString::Format(_("Are you sure you want to delete the entire family %s? This will delete the friend "
                            "connections too."),
                          ToWx(family->name));
+    std::vector<const Sim*> members;
+    for (const Sim* member : family->members) members.push_back(member);
+    if (const std::string effects = DeletionEffectsText(EffectsOfDeleting(registry_, members)); !effects.empty())
+        question += "\n\n" + ToWx(effects);
     if (!AskYesNoQuestion(question, wxGetTranslation(Caption::DeleteFamily), this)) return;
     registry_.RemoveFamilyWithMembers(family);
     if (changed_) changed_(_("Delete Family"));
