@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/LoveRules.h"
 #include "history/NeighborhoodHistory.h"
 #include "model/Vocabulary.h"
 #include "moves/HouseholdMoves.h"
@@ -299,7 +300,7 @@ void RandomChange(Hood& hood, std::mt19937& rng, int serial) {
     Sim* a = pick(sims);
     Sim* b = pick(sims);
     switch (kind) {
-        case 1: a->SetPartner(reg, kStatusMarried, b == a ? -1 : b->id); break;
+        case 1: ApplyMatch(reg, *a, b == a ? kStatusSingle : kStatusMarried, b == a ? -1 : b->id); break;
         case 2: if (a != b) a->AddFriend(reg, b->id, true); break;
         case 3: if (a != b) a->AddChemistry(reg, b->id, serial % 3, true); break;
         case 4: reg.RemoveSim(a); break;
