@@ -130,11 +130,11 @@ TEST_F(RecoveryTest, ACopyDueDuringADialogWaitsUntilTheWindowIsIdle) {
     bool pendingInside = true, writtenInside = true;
     dialog.CallAfter([&] {
         // Half of an edit applied: the copy must not catch it.
-        frame.Registry().families.begin().operator*()->name = "Half";
+        frame.Registry().SetHomeless(frame.Registry().families.Front(), true);
         frame.Recovery().Due();
         writtenInside = fs::exists(CopyOf("DefaultSims"));
         pendingInside = frame.Recovery().Pending();
-        frame.Registry().families.begin().operator*()->name = "Lee";
+        frame.Registry().SetHomeless(frame.Registry().families.Front(), false);
         dialog.EndModal(wxID_OK);
     });
     dialog.ShowModal();
@@ -144,7 +144,7 @@ TEST_F(RecoveryTest, ACopyDueDuringADialogWaitsUntilTheWindowIsIdle) {
     EXPECT_FALSE(frame.Recovery().Pending());
     ASSERT_TRUE(fs::exists(CopyOf("DefaultSims")));
     EXPECT_TRUE(Has(CopyOf("DefaultSims"), "[Lee]"));
-    EXPECT_FALSE(Has(CopyOf("DefaultSims"), "[Half]"));
+    EXPECT_FALSE(Has(CopyOf("DefaultSims"), "Homeless"));
 }
 
 TEST_F(RecoveryTest, SaveRemovesTheCopyBackupKeepsIt) {
@@ -177,6 +177,7 @@ TEST_F(RecoveryTest, ANeighborhoodWithoutAFileKeepsItsCopyUntilItGetsOne) {
     NestrelFrame& frame = BuildFrame();
     ASSERT_EQ(frame.CurrentFile(), "Unsaved");
     AddGoths(frame);
+    OpenMenu(0);  // Save is offered once there are families
     ASSERT_TRUE(frame.WriteRecoveryCopy());
     EXPECT_EQ(CopyOf("Unsaved"), StateDir() + "/Unsaved.NBD");
     EXPECT_TRUE(Has(CopyOf("Unsaved"), "[Goth]"));

@@ -3,13 +3,12 @@
 #include <string>
 #include <vector>
 
+#include <wx/dialog.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/weakref.h>
 
 #include "recovery/RecoveryFiles.h"
-
-class wxDialog;
 
 /// Keeps the recovery copy of a neighborhood with unsaved changes up to date: a timer
 /// falls due every few seconds and the copy is written then, but only from the idle
