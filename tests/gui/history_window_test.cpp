@@ -95,6 +95,8 @@ TEST_F(HistoryWindowTest, SaveKeepsTheHistoryAndUndoToTheSavedStateClearsTheStar
     EXPECT_TRUE(frame.IsModified());
     EXPECT_FALSE(frame.Registry().families.FindByName("Kay")->homeless);
     frame.ProcessCommand(ID_REDO);
+    EXPECT_TRUE(frame.Registry().families.FindByName("Kay")->homeless);
+    EXPECT_TRUE(frame.History().IsAtSavedState()) << frame.History().StepCount() << " " << frame.History().CanRedo();
     EXPECT_FALSE(frame.IsModified());
     // A new neighborhood starts a fresh history.
     frame.ResetNeighborhood();

@@ -63,6 +63,7 @@ void NestrelFrame::ResetNeighborhood() {
     CloseFamilyTrees();
     // Steps belong to the neighborhood they were made in.
     history_.Clear();
+    RefreshUndoItems();
     registry_.Clear();
     ClearDisplayList();
     context_.counters.Reset();

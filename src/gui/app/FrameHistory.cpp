@@ -17,6 +17,7 @@ void NestrelFrame::BindHistoryCommands() {
     // Ctrl+Y redoes as well, as in most editors; the menu item shows Ctrl+Shift+Z.
     wxAcceleratorEntry entries[] = {wxAcceleratorEntry(wxACCEL_CTRL, 'Y', ID_REDO)};
     SetAcceleratorTable(wxAcceleratorTable(1, entries));
+    RefreshUndoItems();
 }
 
 void NestrelFrame::TouchFamily(const Family* family) {
@@ -27,16 +28,36 @@ void NestrelFrame::TouchFamily(const Family* family) {
 
 void NestrelFrame::StepDone(bool changed) {
     if (changed) SetModified(!history_.IsAtSavedState());
+    RefreshUndoItems();
+}
+
+namespace {
+// "&Undo Delete Sim\tCtrl+Z": the step's name, then the accelerator the item had.
+wxString UndoLabel(bool undo, const std::string& name) {
+    wxString label = undo ? _("&Undo") : _("&Redo");
+    if (!name.empty()) label += " " + ToWx(name);
+    label += undo ? "\tCtrl+Z" : "\tCtrl+Shift+Z";
+    return label;
+}
+}  // namespace
+
+void NestrelFrame::RefreshUndoItems() {
+    // Set at once, not only when the menu opens: a disabled item's shortcut does nothing.
+    wxMenuBar* bar = GetMenuBar();
+    if (bar == nullptr) return;
+    if (wxMenuItem* item = bar->FindItem(ID_UNDO)) {
+        item->SetItemLabel(UndoLabel(true, history_.UndoName()));
+        item->Enable(history_.CanUndo());
+    }
+    if (wxMenuItem* item = bar->FindItem(ID_REDO)) {
+        item->SetItemLabel(UndoLabel(false, history_.RedoName()));
+        item->Enable(history_.CanRedo());
+    }
 }
 
 void NestrelFrame::OnUpdateUndoRedo(wxUpdateUIEvent& event) {
     const bool undo = event.GetId() == ID_UNDO;
-    const std::string name = undo ? history_.UndoName() : history_.RedoName();
-    // "&Undo Delete Sim\tCtrl+Z": the step's name, then the accelerator the item had.
-    wxString label = undo ? _("&Undo") : _("&Redo");
-    if (!name.empty()) label += " " + ToWx(name);
-    label += undo ? "\tCtrl+Z" : "\tCtrl+Shift+Z";
-    event.SetText(label);
+    event.SetText(UndoLabel(undo, undo ? history_.UndoName() : history_.RedoName()));
     event.Enable(undo ? history_.CanUndo() : history_.CanRedo());
 }
 
@@ -44,11 +65,13 @@ void NestrelFrame::OnUndo(wxCommandEvent&) {
     if (!history_.Undo()) return;
     // Windows that name Sims by id (family trees) resolve them again on their next paint.
     SetModified(!history_.IsAtSavedState());
+    RefreshUndoItems();
     RefreshFamilies();
 }
 
 void NestrelFrame::OnRedo(wxCommandEvent&) {
     if (!history_.Redo()) return;
     SetModified(!history_.IsAtSavedState());
+    RefreshUndoItems();
     RefreshFamilies();
 }

@@ -139,6 +139,8 @@ public:
     /// After a step: the star follows whether the neighborhood now differs from its
     /// file; nothing happens when the step changed nothing.
     void StepDone(bool changed);
+    /// The Undo and Redo items named after their steps, enabled when there is one.
+    void RefreshUndoItems();
     // ---- end of undo and redo ----
 
     // ---- File commands (FrameFiles.cpp) ----
