@@ -163,7 +163,7 @@ TEST_F(EditingTest, RemoveWithOneMemberAndPromoteMessages) {
     NewFamilyDlg dlg(&frame, registry, &frame.CareerInfo().careers, *smith, ann->id);
     ASSERT_EQ(dlg.MemberList()->GetFirstSelected(), 0);
     wxTEST_DIALOG(dlg.RemoveMember(), ExpectMessageBox(wxID_YES, "", "Delete?"),
-                  ExpectMessageBox(wxID_OK, "This is the only family member! If you would like to delete the whole "
+                  ExpectMessageBox(wxID_OK, "Ann Smith is the only family member! If you would like to delete the whole "
                                             "family, please close the New Family Dialog and delete the last family "
                                             "member from the main menu.",
                                    "Message"));

@@ -172,7 +172,8 @@ void NewFamilyDlg::RemoveMember() {
         _("Are you sure you want to delete %s? This operation cannot be undone."), ToWx(sim->ShownFullName()));
     if (!AskYesNoQuestion(question, wxGetTranslation(Caption::Delete), this)) return;
     if (members_->GetItemCount() <= 1) {
-        ShowNotice(_("This is the only family member! If you would like to delete the whole family,") +
+        ShowNotice(wxString::Format(_("%s is the only family member! If you would like to delete the whole family,"),
+                                    ToWx(sim->ShownFullName())) +
                    _(" please close the New Family Dialog and delete the last family member from the main menu."));
         return;
     }
