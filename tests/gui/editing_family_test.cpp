@@ -147,6 +147,9 @@ TEST_F(EditingTest, OkRefusalsOfTheFamilyDialog) {
                   ExpectMessageBox(wxID_OK, "A family name cannot hold the character ']'.", "Message"));
     edit.NameField()->SetValue("  jones ");
     EXPECT_TRUE(edit.Accept());
+    EXPECT_EQ(smith->name, "Smith");  // the caller applies what OK hands back
+    EXPECT_EQ(edit.Edit().nameAfter, "jones");
+    ASSERT_TRUE(ApplyFamilyEdit(registry, edit.Edit()));
     EXPECT_EQ(smith->name, "jones");
     EXPECT_EQ(registry.FindSimByName("Ann jones"), smith->members.At(0));
 }
