@@ -16,8 +16,8 @@ void NestrelFrame::AddFamily() {
     HistoryStep step(&history_, ToStd(_("Add Family")));
     NewFamilyDlg dlg(this, registry_, &careerInfo_.careers, *family);
     if (dlg.ShowModal() != wxID_OK) return;  // the family goes; its id stays used
-    Family* added = registry_.AddFamily(std::move(family));
-    dlg.Pending().CommitTo(*added);
+    registry_.AddFamily(std::move(family));
+    ApplyFamilyEdit(registry_, dlg.Edit());
     StepDone(step.Finish());
     SetModified(true);
     RefreshFamilies();
@@ -33,14 +33,15 @@ void NestrelFrame::EditFamily(int32_t familyId, int32_t preselectSimId) {
     {
         NewFamilyDlg dlg(this, registry_, &careerInfo_.careers, *family, preselectSimId);
         const bool ok = dlg.ShowModal() == wxID_OK;
-        if (ok) dlg.Pending().CommitTo(*family);
-        changed = ok || dlg.Changed();
+        // The dialog changed only its working copy; OK brings every change over
+        // in one step, Cancel leaves the neighborhood as it was.
+        if (ok) ApplyFamilyEdit(registry_, dlg.Edit());
+        changed = ok;
     }
-    // The dialog kept the family while it ran, also when its last member was
-    // removed; a cancelled dialog that left it without members drops it now.
-    if (DropFamilyIfEmpty(registry_, family)) changed = true;
+    // The family stays while the dialog edits it, also when its last member
+    // was removed there; with no member left after OK it goes now.
+    if (changed) DropFamilyIfEmpty(registry_, family);
     StepDone(step.Finish());
-    if (changed) SetModified(!history_.IsAtSavedState());
     RefreshFamilies();
 }
 

@@ -66,7 +66,7 @@ MakeMatchDlg::MakeMatchDlg(wxWindow* parent, SimRegistry& registry, int32_t stat
     sizer->Add(buttons, 0, wxALIGN_CENTER | wxALL, 8);
     SetSizerAndFit(sizer);
 
-    ApplyFilters();
+    FillFamilies();
     if (status_ != kStatusNone) statusCombo_->SetStringSelection(ToWx(StatusText(status_)));
     ApplyStatus();
     ShowNewMatch(current ? ToWx(current->ShownFullName()) : wxString());
@@ -88,6 +88,22 @@ void MakeMatchDlg::ShowNewMatch(const wxString& name) {
 }
 
 void MakeMatchDlg::ApplyFilters() {
+    FillFamilies();
+    KeepListedCandidate();
+}
+
+void MakeMatchDlg::KeepListedCandidate() {
+    std::vector<int32_t> listed;
+    for (unsigned i = 0; i < candidates_->GetCount(); ++i) listed.push_back(DataId(candidates_->GetClientData(i)));
+    partnerId_ = ListedCandidate(partnerId_, listed, candidates_->GetSelection());
+    // "Single" has no match, whatever the (disabled) lists show.
+    const int status = statusCombo_->GetSelection();
+    if (status != wxNOT_FOUND && statusCodes_[static_cast<size_t>(status)] == kStatusSingle) partnerId_ = -1;
+    const Sim* candidate = registry_.FindSim(partnerId_);
+    ShowNewMatch(candidate ? ToWx(candidate->ShownFullName()) : _("None"));
+}
+
+void MakeMatchDlg::FillFamilies() {
     families_->Clear();
     candidates_->Clear();
     if (!sim_) return;
@@ -113,15 +129,14 @@ void MakeMatchDlg::ApplyStatus() {
 
 void MakeMatchDlg::ChooseFamily(int index) {
     candidates_->Clear();
-    if (!sim_ || index < 0 || index >= static_cast<int>(families_->GetCount())) return;
-    const Family* family = registry_.families.FindById(DataId(families_->GetClientData(index)));
-    if (!family) return;
-    for (const Sim* candidate : MatchCandidates(*family, *sim_, CurrentFilter()))
-        candidates_->Append(ToWx(candidate->ListLabel()), IdData(candidate->id));
-    if (candidates_->GetCount() > 0) {
-        candidates_->SetSelection(0);
-        ChooseCandidate(0);
-    }
+    const Family* family = (sim_ && index >= 0 && index < static_cast<int>(families_->GetCount()))
+                               ? registry_.families.FindById(DataId(families_->GetClientData(index)))
+                               : nullptr;
+    if (family)
+        for (const Sim* candidate : MatchCandidates(*family, *sim_, CurrentFilter()))
+            candidates_->Append(ToWx(candidate->ListLabel()), IdData(candidate->id));
+    if (candidates_->GetCount() > 0) candidates_->SetSelection(0);
+    KeepListedCandidate();
 }
 
 void MakeMatchDlg::ChooseCandidate(int index) {
