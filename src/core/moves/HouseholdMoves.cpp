@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/Translate.h"
+#include "editing/BasicInfoRules.h"
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/Sim.h"
@@ -31,7 +32,8 @@ std::string FamilyNameProblem(const SimRegistry& registry, const std::string& na
     if (name.find_first_not_of(" \t") == std::string::npos) return tr("Please enter a name for the new family.");
     if (name.find_first_of("]\r\n") != std::string::npos)
         return tr("A family name cannot contain ']' or a line break.");
-    if (!registry.IsFamilyNameFree(name, -1)) return tr("The new name is already taken.");
+    // Blanks around the name go, as in the family dialog, so "Lee " is Lee's name.
+    if (!registry.IsFamilyNameFree(TrimBlanks(name), -1)) return tr("The new name is already taken.");
     return {};
 }
 
@@ -55,7 +57,7 @@ Family* MoveOut(SimRegistry& registry, Family& from, const std::vector<int32_t>&
         if (problem != nullptr) *problem = why;
         return nullptr;
     }
-    Family* moved = registry.AddFamily(registry.NewFamily(name));
+    Family* moved = registry.AddFamily(registry.NewFamily(TrimBlanks(name)));
     moved->homeless = true;
     for (Sim* sim : movers) {
         from.RemoveMember(sim);
