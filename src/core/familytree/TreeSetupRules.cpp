@@ -6,6 +6,7 @@
 #include "base/FileIO.h"
 #include "base/Text.h"
 #include "base/Translate.h"
+#include "base/Utf8Text.h"
 #include "model/Family.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
@@ -20,10 +21,10 @@ std::vector<SetupFamilyRow> SetupTreeRows(const SimRegistry& registry, bool remo
         if (family->AllMembersTownies()) continue;
         SetupFamilyRow row;
         row.familyId = family->id;
-        row.name = family->name;
+        row.name = TextAsUtf8(family->name);
         for (const Sim* member : family->members) {
             if (removeCompleted && member->HasKnownParent(registry)) continue;
-            row.members.push_back({member->id, member->FullName()});
+            row.members.push_back({member->id, member->ShownFullName()});
         }
         rows.push_back(std::move(row));
     }
@@ -48,7 +49,12 @@ void AddAdults(const Family& family, ParentCandidates& out) {
     for (const Sim* member : family.members) {
         const int32_t stage = member->LifeStage();
         if (stage != kLifeStageElder && stage != kLifeStageAdult) continue;
-        (member->male ? out.fathers : out.mothers).push_back({member->id, member->SortName()});
+        // "family, first" as shown, each name decoded on its own.
+        std::string shown;
+        AppendAsUtf8(shown, member->ResolvedLastName());
+        shown += ", ";
+        AppendAsUtf8(shown, member->firstName);
+        (member->male ? out.fathers : out.mothers).push_back({member->id, std::move(shown)});
     }
 }
 
@@ -77,7 +83,7 @@ ParentCandidates SetupCandidates(const SimRegistry& registry, const Family* curr
 
 ParentChoice CurrentParent(const SimRegistry& registry, const ParentRef& ref) {
     ParentChoice choice;
-    choice.name = ref.DisplayName(registry);
+    choice.name = ref.ShownName(registry);
     choice.set = !choice.name.empty();
     choice.simId = ref.simId;
     return choice;
@@ -111,8 +117,8 @@ std::vector<std::string> AncestorLoop(const SimRegistry& registry, int32_t child
             if (parent == nullptr || !below.emplace(parent, sim).second) continue;
             if (parent == child) {
                 std::vector<std::string> loop;
-                for (const Sim* step = child; step != nullptr; step = below[step]) loop.push_back(step->FullName());
-                loop.push_back(child->FullName());
+                for (const Sim* step = child; step != nullptr; step = below[step]) loop.push_back(step->ShownFullName());
+                loop.push_back(child->ShownFullName());
                 return loop;
             }
             queue.push_back(parent);
@@ -161,7 +167,7 @@ int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, con
         };
         side(sim->mom, mother, true);
         side(sim->dad, father, false);
-        if (selfParent && refused != nullptr) refused->push_back(sim->FullName());
+        if (selfParent && refused != nullptr) refused->push_back(sim->ShownFullName());
         if (did) ++changed;
     }
     return changed;
@@ -172,10 +178,10 @@ std::vector<std::string> FamilyDataLines(const SimRegistry& registry) {
     for (const Family* family : registry.familyIndex) {
         if (family == nullptr) continue;
         for (const Sim* member : family->members) {
-            lines.push_back(member->FullName());
-            const std::string mom = member->mom.DisplayName(registry);
+            lines.push_back(member->ShownFullName());
+            const std::string mom = member->mom.ShownName(registry);
             if (!mom.empty()) lines.push_back("\tmother:" + mom);
-            const std::string dad = member->dad.DisplayName(registry);
+            const std::string dad = member->dad.ShownName(registry);
             if (!dad.empty()) lines.push_back("\tfather:" + dad);
         }
     }

@@ -68,9 +68,9 @@ struct ParentChoice {
 /// Sim id it points to (-1 for a typed-in name).
 ParentChoice CurrentParent(const SimRegistry& registry, const ParentRef& ref);
 
-/// The loop a parent link from `parentId` to `childId` would close: the full names
-/// from the child down through its descendants to the parent and back to the child,
-/// each the parent of the next. Empty when the parent is no descendant of the child.
+/// The loop a parent link from `parentId` to `childId` would close: the full names as
+/// shown, from the child down through its descendants to the parent and back to the
+/// child, each the parent of the next. Empty when the parent is no descendant of the child.
 std::vector<std::string> AncestorLoop(const SimRegistry& registry, int32_t childId, int32_t parentId);
 
 /// Gives every target Sim the chosen mother and father. A Sim is never made its own
