@@ -156,11 +156,14 @@ TEST_F(MovesTest, MoveOutRefusesATakenNameThenAnnouncesTheNewFamily) {
                       EXPECT_FALSE(dlg->Accept());  // the name is taken
                       dlg->NameField()->SetValue("Le]e");
                       EXPECT_FALSE(dlg->Accept());
-                      dlg->NameField()->SetValue("Park");
+                      dlg->NameField()->SetValue("Lee ");  // taken once the blank goes
+                      EXPECT_FALSE(dlg->Accept());
+                      dlg->NameField()->SetValue(" Park ");
                       return dlg->Accept() ? wxID_OK : wxID_CANCEL;
                   }),
                   ExpectMessageBox(wxID_OK, "The new name is already taken.", "Message"),
                   ExpectMessageBox(wxID_OK, "A family name cannot contain ']' or a line break.", "Message"),
+                  ExpectMessageBox(wxID_OK, "The new name is already taken.", "Message"),
                   ExpectMessageBox(wxID_OK, "Park family created in Homeless List", "Message"));
     Family* park = registry.families.FindByName("Park");
     ASSERT_NE(park, nullptr);
