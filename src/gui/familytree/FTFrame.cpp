@@ -249,9 +249,11 @@ void FTFrame::ClickAt(const wxPoint& canvasPoint) {
 }
 
 void FTFrame::DoubleClickAt(const wxPoint& canvasPoint) {
-    // The first click made the Sim the root, so the name is elsewhere by now.
+    // The first click made the Sim the root, so the name is elsewhere by now. The
+    // button's release that follows is still part of this double click.
     const int32_t id = clickedSim_ != -1 ? clickedSim_ : SimAt(canvasPoint);
-    clickedSim_ = -1;
+    clickedSim_ = id;
+    clickedAt_ = wxGetLocalTimeMillis().GetValue();
     if (id != -1) EditSim(id);
 }
 
