@@ -4,6 +4,7 @@
 #   save <= 3 x a plain atomic write of the same bytes;
 #   GEDCOM export <= 1 x save of the same neighborhood (both through the safe writer);
 #   family tree build, parent links, deepest Sim, set-up rows <= 0.5 x load each;
+#   the tidy chart of the deepest Sim <= 0.1 x load;
 #   Sim groups, aspiration summary, search and neighborhood figures <= 0.5 x load;
 #   chemistry matching, the chemistry report and the matchmaker's lists each <= 0.5 x load;
 #   every operation linear: time at 100,000 <= 11 x time at 10,000 (the
@@ -62,6 +63,7 @@ awk '
       line("linking parents / load", ratio("BM_TreeLinkParents/100000", "BM_Load/100000", cpu), 0.5)
       line("deepest Sim / load", ratio("BM_TreeDeepestSim/100000", "BM_Load/100000", cpu), 0.5)
       line("set-up dialog rows and candidates / load", ratio("BM_TreeSetupRows/100000", "BM_Load/100000", cpu), 0.5)
+      line("chart layout of the deepest Sim / load", ratio("BM_TreeChartLayout/100000", "BM_Load/100000", cpu), 0.1)
     }
     if ("BM_HistoryRecordStep/100000" in cpu) {
       print "\nUndo history at 100,000 Sims against loading the same file (cpu):"

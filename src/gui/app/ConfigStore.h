@@ -14,6 +14,7 @@ inline constexpr const char* MatchWidth = "matchx";      // the matchmaker windo
 inline constexpr const char* MatchHeight = "matchy";
 inline constexpr const char* UpdateHost = "UpdateHost";  // "host" or "host:port" of the update check
 inline constexpr const char* AutoSaveSeconds = "AutoSaveSeconds";  // between recovery copies; 0: none
+inline constexpr const char* TreeSideways = "TreeSideways";  // "1": family trees are drawn sideways
 }  // namespace ConfigKey
 
 /// The text stored under `key`, or the empty text when the store has none.

@@ -1,7 +1,9 @@
 // The family tree commands: the parents' set-up dialog and the tree windows.
+#include <wx/config.h>
 #include <wx/toplevel.h>
 
 #include "app/CommandIds.h"
+#include "app/ConfigStore.h"
 #include "app/NestrelFrame.h"
 #include "common/WxString.h"
 #include "common/MessageBox.h"
@@ -32,7 +34,20 @@ void NestrelFrame::OnCreateTree(wxCommandEvent&) {
 }
 
 void NestrelFrame::OnShowTree(wxCommandEvent&) {
-    auto* window = new FTFrame(this, registry_);
+    TreeWindowContext context;
+    context.careers = &careerInfo_.careers;
+    context.sideways = ReadConfigText(ConfigKey::TreeSideways) == "1";
+    context.sidewaysChanged = [](bool sideways) {
+        wxConfigBase* config = wxConfigBase::Get();
+        config->Write(ConfigKey::TreeSideways, sideways ? "1" : "0");
+        config->Flush();
+    };
+    // A Sim edited from the chart: the lists show it and the neighborhood is modified.
+    context.simEdited = [this] {
+        SetModified(true);
+        RefreshFamilies();
+    };
+    auto* window = new FTFrame(this, registry_, std::move(context));
     window->Show();
     window->SetMinSize(wxSize(300, 300));
 }
