@@ -65,6 +65,8 @@ void NestrelFrame::ResetNeighborhood() {
     ClearDisplayList();
     context_.counters.Reset();
     currentFile_ = kUnsavedFileName;
+    // The neighborhood's name is the file it will be saved to, never the one it replaced.
+    registry_.name = currentFile_;
 }
 
 bool NestrelFrame::LoadFile(const std::string& name) {
@@ -89,7 +91,7 @@ bool NestrelFrame::SaveTo(const std::string& name) {
         // A neighborhood that had no file has one now: later saves go there without
         // asking, and it is the one opened at the next start.
         if (result && check == SaveNameCheck::AskForName) {
-            currentFile_ = target;
+            currentFile_ = registry_.name = target;
             neighborhoodFile_.SetCurrentFileName(target);
         }
     }
@@ -129,7 +131,7 @@ void NestrelFrame::OnSaveAs(wxCommandEvent&) {
     const std::string name = AskNbdFileName(NbdDialog::Save, currentFile_, installDir_);
     if (name.empty()) return;
     if (SaveTo(name)) {
-        currentFile_ = name;
+        currentFile_ = registry_.name = name;
         neighborhoodFile_.SetCurrentFileName(name);
         RefreshFamilies();
     } else {
