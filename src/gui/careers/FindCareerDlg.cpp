@@ -27,13 +27,6 @@ void Fill(wxListBox* list, const std::vector<std::string>& names) {
     for (const std::string& name : names) texts.Add(ToWx(name));
     if (!texts.empty()) list->Append(texts);
 }
-
-// Tall enough for `rows` rows of the list's font with the row padding GTK adds, and
-// never below the design height.
-int ListHeightForRows(const wxWindow* list, int rows, int designPixels) {
-    const int rowHeight = list->GetCharHeight() + 10;
-    return std::max(FontScaledHeight(list, designPixels), rows * rowHeight + 8);
-}
 }  // namespace
 
 FindCareerDlg::FindCareerDlg(CareerDlg* parent, const CareerList* careers)
