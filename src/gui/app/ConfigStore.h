@@ -21,6 +21,7 @@ inline constexpr const char* ChemMatchTownies = "ChemMatchTownies";
 inline constexpr const char* ChemMatchDifferentAges = "ChemMatchDifferentAges";
 inline constexpr const char* ChemMatchMatchedUp = "ChemMatchMatchedUp";
 inline constexpr const char* ChemMatchMarried = "ChemMatchMarried";
+inline constexpr const char* AutoSaveSeconds = "AutoSaveSeconds";  // between recovery copies; 0: none
 }  // namespace ConfigKey
 
 /// The text stored under `key`, or the empty text when the store has none.

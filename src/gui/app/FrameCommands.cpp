@@ -40,5 +40,6 @@ void NestrelFrame::OnCloseRequest(wxCloseEvent& event) {
         event.Veto();
         return;
     }
+    FinishRecoveryOnClose(!event.CanVeto());
     event.Skip();  // the default handler destroys the frame
 }

@@ -78,6 +78,7 @@ bool NestrelFrame::LoadFile(const std::string& name) {
 bool NestrelFrame::SaveTo(const std::string& name) {
     std::string target = name;
     bool result = false;
+    const std::string copyOf = RecoveryKey();
     const SaveNameCheck check = CheckSaveName(name);
     if (check == SaveNameCheck::AskForName) target = AskNbdFileName(NbdDialog::Save, kUnsavedFileName, installDir_);
     if (check == SaveNameCheck::Empty || target.empty()) {
@@ -94,6 +95,7 @@ bool NestrelFrame::SaveTo(const std::string& name) {
             currentFile_ = registry_.name = target;
             neighborhoodFile_.SetCurrentFileName(target);
         }
+        if (result) RemoveRecoveryCopyAfterSave(copyOf, target, check == SaveNameCheck::AskForName);
     }
     ShowStatus(_("Ready"));
     return result;
@@ -116,7 +118,10 @@ bool NestrelFrame::PromptToSave() {
 
 void NestrelFrame::OnNew(wxCommandEvent&) {
     // Asked whenever there are families, whatever the settings say.
-    if (!NeighborhoodIsEmpty() && !PromptToSave()) return;
+    if (!NeighborhoodIsEmpty()) {
+        if (!PromptToSave()) return;
+        RemoveRecoveryCopy();  // saved, or the user chose to drop the changes
+    }
     ResetNeighborhood();
     RefreshFamilies();
     ShowStatus(wxEmptyString);
@@ -130,7 +135,9 @@ void NestrelFrame::OnSave(wxCommandEvent&) {
 void NestrelFrame::OnSaveAs(wxCommandEvent&) {
     const std::string name = AskNbdFileName(NbdDialog::Save, currentFile_, installDir_);
     if (name.empty()) return;
+    const std::string copyOf = RecoveryKey();
     if (SaveTo(name)) {
+        RemoveRecoveryCopyAfterSave(copyOf, name, true);
         currentFile_ = registry_.name = name;
         neighborhoodFile_.SetCurrentFileName(name);
         RefreshFamilies();
@@ -153,9 +160,12 @@ void NestrelFrame::OnBackup(wxCommandEvent&) {
 
 void NestrelFrame::OnLoad(wxCommandEvent&) {
     // Asked whenever there are families, whatever the settings say.
-    if (!NeighborhoodIsEmpty() && !PromptToSave()) return;
+    const bool asked = !NeighborhoodIsEmpty();
+    if (asked && !PromptToSave()) return;
     const std::string name = AskNbdFileName(NbdDialog::Load, std::string(), installDir_);
     if (!name.empty()) {
+        // The changes were saved, or the user chose to drop them.
+        if (asked) RemoveRecoveryCopy();
         ShowStatusNow(_("Loading, Please wait..."));
         bool loaded;
         {
@@ -171,6 +181,7 @@ void NestrelFrame::OnLoad(wxCommandEvent&) {
             neighborhoodFile_.SetCurrentFileName(std::string());
             ShowNotice(_("There was an error loading the file."), _(Caption::Error));
         }
+        OfferRecovery(name);
         RefreshFamilies();
         EnableSaveItems(true);
     }

@@ -24,6 +24,7 @@ class wxStaticText;
 class DisplayListCtrl;
 class RowListCtrl;
 class VersionManager;
+class RecoveryKeeper;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -143,6 +144,19 @@ public:
     std::string NamesFilePath() const;
     // ---- end of the file commands ----
 
+    // ---- Recovery of unsaved changes (FrameRecovery.cpp) ----
+    /// Writes the recovery copy when the neighborhood has families and unsaved
+    /// changes; true when a copy was written. The real file, the file names and the
+    /// modified star stay as they are.
+    bool WriteRecoveryCopy();
+    /// Offers the recovery copy of the neighborhood in file `name` ("Unsaved" for one
+    /// without a file) when it is newer than that file. Yes replaces the neighborhood
+    /// in memory with the recovered one, marked modified, with `name` as its file;
+    /// No keeps the copy aside. True when the neighborhood was recovered.
+    bool OfferRecovery(const std::string& name);
+    RecoveryKeeper& Recovery() { return *recovery_; }
+    // ---- end of recovery ----
+
 private:
     // Start-up, in the order the constructor runs them.
     void CreateOwnedObjects();        // A
@@ -159,6 +173,17 @@ private:
     void NameRegistryAndFillLists();  // J
     void CreateStatusLine();          // K (FrameStatus.cpp)
     void FitToFont();                 // the window's size for the font in use
+    void CreateRecoveryKeeper();      // A (FrameRecovery.cpp)
+    void OfferRecoveryAtStart();      // I
+    void StartAutoSave();             // after K
+
+    // Recovery copies (FrameRecovery.cpp): the copy's neighborhood file, empty for
+    // one without a file; removing the copy once its changes are saved or declined.
+    std::string RecoveryKey() const;
+    void RemoveRecoveryCopy();
+    void RemoveRecoveryCopyAfterSave(const std::string& copyOf, const std::string& savedTo, bool newFile);
+    void FinishRecoveryOnClose(bool sessionEnding);
+    std::unique_ptr<RecoveryKeeper> recovery_;
 
     void BindCommands();      // FrameCommands.cpp
     void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
