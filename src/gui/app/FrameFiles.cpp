@@ -68,6 +68,8 @@ void NestrelFrame::ResetNeighborhood() {
     ClearDisplayList();
     context_.counters.Reset();
     currentFile_ = kUnsavedFileName;
+    // The neighborhood's name is the file it will be saved to, never the one it replaced.
+    registry_.name = currentFile_;
 }
 
 bool NestrelFrame::LoadFile(const std::string& name) {
@@ -96,7 +98,7 @@ bool NestrelFrame::SaveTo(const std::string& name) {
         // A neighborhood that had no file has one now: later saves go there without
         // asking, and it is the one opened at the next start.
         if (result && check == SaveNameCheck::AskForName) {
-            currentFile_ = target;
+            currentFile_ = registry_.name = target;
             neighborhoodFile_.SetCurrentFileName(target);
         }
         if (result) RemoveRecoveryCopyAfterSave(copyOf, target, check == SaveNameCheck::AskForName);
@@ -142,7 +144,7 @@ void NestrelFrame::OnSaveAs(wxCommandEvent&) {
     const std::string copyOf = RecoveryKey();
     if (SaveTo(name)) {
         RemoveRecoveryCopyAfterSave(copyOf, name, true);
-        currentFile_ = name;
+        currentFile_ = registry_.name = name;
         neighborhoodFile_.SetCurrentFileName(name);
         RefreshFamilies();
     } else {

@@ -29,14 +29,24 @@ MakeMatchDlg::MakeMatchDlg(wxWindow* parent, SimRegistry& registry, int32_t stat
       status_(status), partnerId_(partnerId) {
     wxArrayString statuses;
     for (int32_t code : statusCodes_) statuses.Add(ToWx(StatusText(code)));
-    statusCombo_ = new wxComboBox(this, ID_STATUS, wxEmptyString, wxDefaultPosition,
-                                  wxSize(FontScaledWidth(this, 90), -1), statuses, wxCB_DROPDOWN | wxCB_READONLY);
+    // Wide enough for the longest status beside the drop-down arrow.
+    const int statusWidth = ColumnWidthForTexts(this, 90, std::vector<wxString>(statuses.begin(), statuses.end())) +
+                            FontScaledWidth(this, 30);
+    statusCombo_ = new wxComboBox(this, ID_STATUS, wxEmptyString, wxDefaultPosition, wxSize(statusWidth, -1), statuses,
+                                  wxCB_DROPDOWN | wxCB_READONLY);
     filters_[0] = new wxCheckBox(this, ID_FAMILY, _("Family"));
     filters_[1] = new wxCheckBox(this, ID_GENDER, _("Gender"));
     filters_[2] = new wxCheckBox(this, ID_FRIENDS, _("Friends"));
     const long style = wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL;
     families_ = new wxListBox(this, ID_FAMILIES, wxDefaultPosition, FontScaled(this, wxSize(120, 190)), 0, nullptr, style);
     candidates_ = new wxListBox(this, ID_CANDIDATES, wxDefaultPosition, FontScaled(this, wxSize(120, 190)), 0, nullptr, style);
+    // Any Sim of the neighborhood can be a candidate: the lists are as wide as the
+    // longest name, so that none is cut off.
+    std::vector<wxString> simNames, familyNames;
+    for (const Sim* other : registry.allSims) simNames.push_back(ToWx(other->ListLabel()));
+    for (const Family* family : registry.families) familyNames.push_back(ToWx(family->name));
+    candidates_->SetMinSize(wxSize(ListWidthForTexts(candidates_, 120, simNames), FontScaledHeight(this, 190)));
+    families_->SetMinSize(wxSize(ListWidthForTexts(families_, 120, familyNames), FontScaledHeight(this, 190)));
     const Sim* current = registry.FindSim(partnerId);
     auto* currentLabel = new wxStaticText(
         this, wxID_ANY, current ? wxString::Format(_("Current: %s"), ToWx(current->ShownFullName())) : _("Current: None"));
