@@ -43,8 +43,9 @@ void NestrelFrame::OnShowTree(wxCommandEvent&) {
         config->Flush();
     };
     // A Sim edited from the chart: the lists show it and the neighborhood is modified.
+    context.history = &history_;
     context.simEdited = [this] {
-        SetModified(true);
+        StepDone(true);
         RefreshFamilies();
     };
     auto* window = new FTFrame(this, registry_, std::move(context));

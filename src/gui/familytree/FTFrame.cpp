@@ -262,9 +262,12 @@ void FTFrame::EditSim(int32_t simId) {
     if (sim == nullptr) return;
     bool changed = false;
     {
+        HistoryStep step(context_.history, ToStd(wxString::Format(_("Edit Sim %s"), ToWx(sim->ShownFullName()))));
+        registry_.Touch(sim);
         EditSimDialog dlg(this, registry_, context_.careers, sim);
         dlg.ShowModal();
         changed = dlg.ChangedSim();
+        step.Finish();
     }
     if (changed && context_.simEdited) context_.simEdited();
     Relayout();

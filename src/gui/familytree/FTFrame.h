@@ -10,6 +10,7 @@
 #include "familytree/ChartLayout.h"
 #include "familytree/DcTreePainter.h"
 #include "familytree/FamilyTree.h"
+#include "history/NeighborhoodHistory.h"
 
 class CareerList;
 class SimRegistry;
@@ -26,6 +27,8 @@ struct TreeWindowContext {
     std::function<void(bool sideways)> sidewaysChanged;
     /// Called after the Edit Sim dialog opened from the chart changed a Sim.
     std::function<void()> simEdited;
+    /// The neighborhood's undo history: an edit made from the chart is one step of it.
+    NeighborhoodHistory* history = nullptr;
 };
 
 /// "Family Tree": a window of its own showing the ancestor or descendant chart of one
