@@ -265,9 +265,9 @@ void FTFrame::EditSim(int32_t simId) {
         HistoryStep step(context_.history, ToStd(wxString::Format(_("Edit Sim %s"), ToWx(sim->ShownFullName()))));
         registry_.Touch(sim);
         EditSimDialog dlg(this, registry_, context_.careers, sim);
-        dlg.ShowModal();
-        changed = dlg.ChangedSim();
-        step.Finish();
+        // OK writes the edit in one go; Cancel writes nothing.
+        changed = dlg.ShowModal() == wxID_OK;
+        changed = step.Finish() || changed;
     }
     if (changed && context_.simEdited) context_.simEdited();
     Relayout();
