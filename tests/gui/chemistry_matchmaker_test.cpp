@@ -143,7 +143,7 @@ TEST_F(ChemistryWindowTest, OpeningListsAOneSidedLinkAsSingleAndKeepsTheMutualPa
                           return wxID_CANCEL;
                       }));
     };
-    open(Names{"Smith, Ann"}, Names{"Jones, Bob"}, Table{{"Cat Smith", "Dan Jones"}});
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob"}, Table{{"Cat Smith", "Dan Jones", "Committed"}});
     EXPECT_FALSE(frame.IsModified());
 
     Family* lee = AddFamily(registry, "Lee");
@@ -155,7 +155,7 @@ TEST_F(ChemistryWindowTest, OpeningListsAOneSidedLinkAsSingleAndKeepsTheMutualPa
     sue->partnerId = pat->id;
     frame.RefreshFamilies();
     frame.SetModified(false);
-    const Table pairs{{"Cat Smith", "Dan Jones"}, {"Pat Lee", "Zed Lee"}};
+    const Table pairs{{"Cat Smith", "Dan Jones", "Committed"}, {"Pat Lee", "Zed Lee", "Committed"}};
     open(Names{"Smith, Ann"}, Names{"Jones, Bob", "Lee, Sue"}, pairs);
     EXPECT_EQ(pat->partnerId, zed->id);
     EXPECT_EQ(zed->partnerId, pat->id);

@@ -582,7 +582,13 @@ TEST_F(TreeChartWindowTest, OrientationIsRememberedAndDescendantsAndRefreshRebui
     EXPECT_TRUE(HasName(tree, "Late"));
     PaintNow(tree);
     // When the root's Sim is gone, the rebuilt chart is empty.
-    DeleteThroughFrame(frame, "Lee", "Gran");
+    ChooseFamily(frame, "Lee");
+    ChooseSim(frame, "Gran");
+    wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
+                  ExpectMessageBox(wxID_YES,
+                                   "Are you sure you want to delete Gran Lee?\n\nThis also changes:\nChildren who keep "
+                                   "the deleted Sim as a typed-in parent: Mom Lee, Late Lee",
+                                   "Delete Item"));
     Tool(tree, FTFrame::ID_REFRESH_TREE);
     EXPECT_EQ(tree->Tree().RootSimId(), -1);
     EXPECT_TRUE(tree->Layout().Empty());

@@ -96,6 +96,7 @@ bool MatchmakerLists::AddPairRow(Sim& sim) {
         partner->partnerId != sim.id && other != nullptr && other != partner && other->partnerId == partner->id) {
         // The partner's own link is returned by another Sim: that pair stands,
         // and this Sim's link, returned by nobody, goes. It is single now.
+        registry_.Touch(&sim);
         sim.status = kStatusSingle;
         sim.partnerId = -1;
         changed_ = true;
