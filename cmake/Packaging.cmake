@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder makes nestrel_<version>_<arch>.deb
 # from what `cmake --install` puts in place (program, command-line tool, data, help,
-# desktop entry, icons, AppStream metainfo, copyright and changelog). The run-time
+# desktop entry, icons, AppStream metainfo, manual pages, copyright and changelog). The run-time
 # dependencies are worked out by dpkg-shlibdeps from the libraries the programs link.
 
 # What Debian wants beside every package: the copyright file and the changelog,
@@ -15,6 +15,9 @@ add_custom_command(
 add_custom_target(nestrel_package_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${NESTREL_DOC_DIR})
+# What lintian reports and Debian accepts for this package, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/nestrel.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME nestrel)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME nestrel)
@@ -46,4 +49,6 @@ include(CPack)
 if(NESTREL_TESTS AND NESTREL_GUI)
   add_test(NAME package.deb COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/deb.sh ${PROJECT_BINARY_DIR})
   set_tests_properties(package.deb PROPERTIES TIMEOUT 600 RUN_SERIAL ON)
+  add_test(NAME package.desktop
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/desktop.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR} ${PROJECT_VERSION})
 endif()
