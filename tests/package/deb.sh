@@ -37,7 +37,8 @@ for f in /usr/bin/nestrel /usr/bin/nestrel-cli \
          /usr/share/metainfo/org.quillfern.Nestrel.metainfo.xml \
          /usr/share/doc/nestrel/copyright /usr/share/doc/nestrel/changelog.gz \
          /usr/share/man/man1/nestrel.1.gz /usr/share/man/man1/nestrel-cli.1.gz \
-         /usr/share/lintian/overrides/nestrel; do
+         /usr/share/lintian/overrides/nestrel \
+         /usr/share/locale/de/LC_MESSAGES/nestrel.mo; do
   grep -qx "$f" "$work/files" || fail "missing from the package: $f"
 done
 if grep -E '_tests$|_bench$|nestrel-gen|nestrel-shots|/include/' "$work/files"; then

@@ -9,4 +9,9 @@
 using TranslateHook = std::function<std::string(std::string_view)>;
 
 void SetTranslateHook(TranslateHook hook);
+
+// Marks a text kept in a table so that the message template picks it up, without
+// translating it where the table is built: the table holds the English text, and the
+// code that shows it passes it through tr() or the toolkit's lookup.
+constexpr const char* N_(const char* text) { return text; }
 std::string tr(std::string_view text);

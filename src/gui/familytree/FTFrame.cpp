@@ -19,6 +19,7 @@
 #include "familytree/TreeChart.h"
 #include "model/SimRegistry.h"
 #include "moves/TransferDlg.h"
+#include "base/Translate.h"
 
 namespace {
 
@@ -31,11 +32,11 @@ struct TreeTool {
 };
 
 constexpr TreeTool kTreeTools[] = {
-    {FTFrame::ID_NEW_TREE, "newtree.bmp", "TREENEW", "Show new tree", "Show new tree"},
-    {FTFrame::ID_CLOSE_TREE, "close.bmp", "TREECLOSE", "Close", "Close family tree display"},
-    {FTFrame::ID_REFRESH_TREE, "refresh.bmp", "TREEREFRESH", "Refresh", "Refresh display"},
-    {FTFrame::ID_SAVE_PICTURE, "savepicture.bmp", "TREESAVE", "Save picture",
-     "Save the chart as a PNG or SVG picture"},
+    {FTFrame::ID_NEW_TREE, "newtree.bmp", "TREENEW", N_("Show new tree"), N_("Show new tree")},
+    {FTFrame::ID_CLOSE_TREE, "close.bmp", "TREECLOSE", N_("Close"), N_("Close family tree display")},
+    {FTFrame::ID_REFRESH_TREE, "refresh.bmp", "TREEREFRESH", N_("Refresh"), N_("Refresh display")},
+    {FTFrame::ID_SAVE_PICTURE, "savepicture.bmp", "TREESAVE", N_("Save picture"),
+     N_("Save the chart as a PNG or SVG picture")},
 };
 
 wxBitmap ToolPicture(const TreeTool& tool) {
