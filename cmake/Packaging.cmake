@@ -38,7 +38,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quillfern.com/products/nestrel.php")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_DEB_COMPONENT_INSTALL OFF)
 # Only the programs' own install rules: the test and benchmark programs never ship.
