@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  libwxgtk3.2-dev
+  libwxgtk3.2-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev

@@ -1,8 +1,10 @@
 // "careers": the career information window's tables: the skills of every career,
 // one career's levels, or the careers matching up to three skills.
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "Commands.h"
 #include "careers/CareerTables.h"
@@ -15,15 +17,27 @@ void PrintLevels(const std::vector<CareerLevelRow>& rows) {
         std::cout << r.level << '\t' << r.position << '\t' << r.friends << '\t' << r.hours << '\t' << r.salary << '\n';
 }
 
-// "Cooking,body" -> the skill values; false (with a message) on a name that is no
-// skill or on more than three skills.
+std::string_view TrimmedBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// "Cooking, body" -> the skill values; false (with a message) on a name that is no
+// skill, on a skill named twice (the window cannot choose one skill twice either, and
+// a repeat would count as two of the three) or on more than three skills.
 bool ParseSkills(const std::string& list, std::vector<int32_t>& values) {
     std::stringstream in(list);
-    std::string name;
-    while (std::getline(in, name, ',')) {
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const std::string_view name = TrimmedBlanks(item);
         const int32_t value = SkillValueForName(name);
         if (value == 0) {
             std::cerr << "Unknown skill \"" << name << "\": use Cooking, Mechanical, Charisma, Body, Logic, Creativity or Cleaning\n";
+            return false;
+        }
+        if (std::find(values.begin(), values.end(), value) != values.end()) {
+            std::cerr << "The skill \"" << name << "\" is named more than once\n";
             return false;
         }
         values.push_back(value);

@@ -20,6 +20,8 @@
 namespace {
 
 std::string Quoted(std::string_view text) { return "\"" + TextAsUtf8(text) + "\""; }
+// A Sim's full name, its two names decoded one by one.
+std::string Quoted(const Sim& sim) { return "\"" + sim.ShownFullName() + "\""; }
 
 class Checker {
 public:
@@ -230,7 +232,7 @@ void Checker::CheckLinks() {
     std::unordered_map<std::string, int> fullNames;
     for (const Sim* sim : reg_.allSims) {
         const std::string name = sim->FullName();
-        const std::string who = Quoted(name);
+        const std::string who = Quoted(*sim);
         if (++fullNames[name] == 2)
             Report("two Sims are named " + who + "; references to that name lead to the first");
         if (sim->partnerId != -1) {
@@ -238,11 +240,11 @@ void Checker::CheckLinks() {
             if (partner == sim)
                 Report(who + " is their own partner");
             else if (partner && partner->partnerId != sim->id)
-                Report(who + "'s partner " + Quoted(partner->FullName()) + " does not have " + who +
+                Report(who + "'s partner " + Quoted(*partner) + " does not have " + who +
                        " as partner");
             else if (partner && partner->status != sim->status)
                 Report(who + " has status " + std::to_string(sim->status) + " but their partner " +
-                       Quoted(partner->FullName()) + " has status " + std::to_string(partner->status));
+                       Quoted(*partner) + " has status " + std::to_string(partner->status));
         }
         std::unordered_set<int32_t> friends;
         for (int32_t id : sim->friendIds) {
@@ -251,7 +253,7 @@ void Checker::CheckLinks() {
             if (f == sim)
                 Report(who + " is their own friend");
             else if (!friends.insert(id).second)
-                Report(who + " has " + Quoted(f->FullName()) + " as friend more than once");
+                Report(who + " has " + Quoted(*f) + " as friend more than once");
         }
         std::unordered_set<int32_t> chemistry;
         for (const ChemistryEntry& entry : sim->chemistry) {
@@ -260,7 +262,7 @@ void Checker::CheckLinks() {
             if (other == sim)
                 Report(who + " has chemistry with themselves");
             else if (!chemistry.insert(entry.simId).second)
-                Report(who + " has chemistry with " + Quoted(other->FullName()) + " more than once");
+                Report(who + " has chemistry with " + Quoted(*other) + " more than once");
         }
     }
 }

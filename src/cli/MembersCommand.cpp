@@ -4,12 +4,12 @@
 
 #include "Commands.h"
 #include "editing/FamilyEditRules.h"
+#include "model/NameLookup.h"
 
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName) {
     LoadedNeighborhood hood(options);
     if (!hood.LoadCareers() || !hood.LoadFile(path)) return kExitError;
-    for (const Family* family : hood.registry.families) {
-        if (family->name != familyName) continue;
+    if (const Family* family = FindFamilyByTypedName(hood.registry.families, familyName)) {
         for (const MemberRow& row : FamilyMemberRows(hood.registry, *family, {}))
             std::cout << row.name << '\t' << row.age << '\t' << row.match << '\n';
         return kExitOk;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "model/NameLookup.h"
 #include "model/Sim.h"
 #include "reports/AspirationSummary.h"
 #include "reports/SimCard.h"
@@ -13,7 +14,7 @@
 int RunSim(const CliOptions& options, const std::string& path, const std::string& fullName) {
     LoadedNeighborhood hood(options);
     if (!hood.LoadCareers() || !hood.LoadFile(path)) return kExitError;
-    const Sim* sim = hood.registry.FindSimByName(fullName);
+    const Sim* sim = FindSimByTypedName(hood.registry, fullName);
     if (sim == nullptr) {
         std::cerr << "No Sim named \"" << fullName << "\" in " << path << "\n";
         return kExitError;

@@ -9,6 +9,8 @@
 #include "familytree/SvgTreePainter.h"
 #include "familytree/TreeChart.h"
 #include "familytree/TreeSetupRules.h"
+#include "model/NameLookup.h"
+#include "model/Sim.h"
 #include "moves/HouseholdMoves.h"
 
 int RunTree(const CliOptions& options, const std::string& path, const std::string& rootName, bool deepest,
@@ -22,7 +24,12 @@ int RunTree(const CliOptions& options, const std::string& path, const std::strin
     FamilyTree tree;
     tree.Build(hood.registry);
     tree.LinkParents();
-    const int32_t rootId = deepest ? tree.FindDeepestSim(hood.registry) : hood.registry.FindSimIdByName(rootName);
+    int32_t rootId = -1;
+    if (deepest) {
+        rootId = tree.FindDeepestSim(hood.registry);
+    } else if (const Sim* root = FindSimByTypedName(hood.registry, rootName)) {
+        rootId = root->id;
+    }
     if (rootId == -1) {
         if (deepest)
             std::cerr << "No Sim in " << path << " has a parent recorded.\n";

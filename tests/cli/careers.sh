@@ -23,6 +23,15 @@ expect_rc 0 "$cli" "${inst[@]}" careers --match Cooking
 [[ $(cat "$work/out") == $'Best results (all 3):\nBest 2 of 3:' ]] || fail "one skill: $(cat "$work/out")"
 expect_rc 2 "$cli" "${inst[@]}" careers --match Cooking,Body,Logic,Charisma
 grep -q 'At most three' "$work/err" || fail "fourth skill message: $(cat "$work/err")"
+# Blanks around the names are dropped, as --order drops them.
+expect_rc 0 "$cli" "${inst[@]}" careers --match " Charisma , Body,	Logic "
+[[ $(cat "$work/out") == $'Best results (all 3):\nBest 2 of 3:\nAthletic\nBusiness' ]] || fail "blanks: $(cat "$work/out")"
+# A skill named twice is no second skill.
+for repeated in Cooking,Cooking Body,logic,BODY "Cooking, cooking"; do
+  expect_rc 2 "$cli" "${inst[@]}" careers --match "$repeated"
+  grep -q 'is named more than once' "$work/err" || fail "repeated skill $repeated: $(cat "$work/err")"
+  [[ ! -s "$work/out" ]] || fail "repeated skill $repeated printed: $(cat "$work/out")"
+done
 expect_rc 2 "$cli" "${inst[@]}" careers --match Cooking,Juggling
 grep -q 'Unknown skill "Juggling"' "$work/err" || fail "unknown skill message: $(cat "$work/err")"
 

@@ -180,6 +180,42 @@ TEST_F(TreeSetupTest, WriteToFileAddsTxtAndReportsAFailure) {
               "Mia Lee\nMax Lee\nAnn Lee\n\tmother:Mia Lee\n\tfather:Typed\nBen Lee\nCat Lee\nPam Park\n");
 }
 
+TEST_F(TreeSetupTest, NamesStoredInTwoEncodingsShowAndAreWrittenAsUtf8) {
+    NestrelFrame& frame = BuildFrame();
+    frame.Registry().Clear();
+    SimRegistry& registry = frame.Registry();
+    // A family from a Windows-1252 file with a first name typed in since (UTF-8).
+    Family* munoz = AddFamily(registry, "Mu\xF1oz");
+    Sim* zoe = AddMember(registry, munoz, "Zo\xC3\xAB", kLeo, false);
+    zoe->career.lifeStage = kLifeStageAdult;
+    Sim* ines = AddMember(registry, munoz, "In\xE9s", kLeo, false);
+    ines->career.lifeStage = kLifeStageChild;
+    ines->mom.SetSim(zoe->id);
+    ines->dad.SetName("Jos\xE9 Mu\xF1oz");
+    frame.RefreshFamilies();
+    std::string asked = root_ / "family";
+    FileNameAsker old = SetFileNameAsker([&](const FileNameRequest&) { return wxString::FromUTF8(asked); });
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE), AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      EXPECT_TRUE(FindItem(dlg->Tree(), "Mu\xC3\xB1oz").IsOk());
+                      Select(dlg, {"In\xC3\xA9s Mu\xC3\xB1oz"});
+                      EXPECT_EQ(Utf8(dlg->MomLabel()->GetLabel()), "Zo\xC3\xAB Mu\xC3\xB1oz");
+                      EXPECT_EQ(Utf8(dlg->DadLabel()->GetLabel()), "Jos\xC3\xA9 Mu\xC3\xB1oz");
+                      dlg->FilterFamily()->SetValue(true);
+                      dlg->FillCandidates();
+                      EXPECT_EQ(dlg->MomList()->GetCount(), 1u);
+                      if (dlg->MomList()->GetCount() == 1u)
+                          EXPECT_EQ(Utf8(dlg->MomList()->GetString(0)), "Mu\xC3\xB1oz, Zo\xC3\xAB");
+                      dlg->WriteToFile();
+                      return wxID_OK;
+                  }));
+    SetFileNameAsker(old);
+    std::ifstream in(root_ / "family.txt", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "Zo\xC3\xAB Mu\xC3\xB1oz\nIn\xC3\xA9s Mu\xC3\xB1oz\n\tmother:Zo\xC3\xAB Mu\xC3\xB1oz\n"
+                          "\tfather:Jos\xC3\xA9 Mu\xC3\xB1oz\n");
+}
+
 TEST_F(TreeSetupTest, NoFamiliesSaysSo) {
     NestrelFrame& frame = BuildFrame();
     frame.Registry().Clear();

@@ -1,5 +1,5 @@
 // Pictures of the availability list, the order dialog, the settings notebook, the name
-// generator, the about box and the update dialog.
+// generator, the about box, the update check's progress window and the update dialog.
 #include <wx/notebook.h>
 
 #include "ShotRegistry.h"
@@ -11,6 +11,7 @@
 #include "update/AboutDlg.h"
 #include "update/UpdateAvailDlg.h"
 #include "update/UpdateCheck.h"
+#include "update/UpdateProgressDlg.h"
 #include "update/VersionManager.h"
 
 namespace {
@@ -56,6 +57,10 @@ ShotRegistration aboutShot("about", [](ShotContext& shot) -> wxWindow* {
 
 ShotRegistration updateShot("update-available", [](ShotContext& shot) -> wxWindow* {
     return new UpdateAvailDlg(&shot.frame, "3.5", shot.frame.Versions()->Version(), ProductPage(), ProductPage());
+});
+
+ShotRegistration updateProgressShot("update-progress", [](ShotContext& shot) -> wxWindow* {
+    return new UpdateProgressDlg(&shot.frame, [] {});
 });
 
 }  // namespace

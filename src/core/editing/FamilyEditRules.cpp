@@ -143,7 +143,7 @@ std::vector<std::string> FamilyFriendNames(const SimRegistry& registry, const Fa
     names.reserve(family.friendIds.size());
     for (int32_t id : family.friendIds) {
         const Sim* sim = registry.FindSim(id);
-        names.push_back(sim ? sim->FullName() : std::string());
+        names.push_back(sim ? sim->ShownFullName() : std::string());
     }
     return names;
 }

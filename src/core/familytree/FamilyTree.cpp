@@ -244,7 +244,7 @@ bool FamilyTree::DrawParent(const SimRegistry& registry, TreePainter& painter, i
     }
     const Sim* sim = SimOf(registry, index);
     if (sim == nullptr) return false;
-    const std::string name = (mother ? sim->mom : sim->dad).DisplayName(registry);
+    const std::string name = (mother ? sim->mom : sim->dad).ShownName(registry);
     if (name.empty()) return false;
     const std::string text = ParentLeafText(name);
     const TreePainter::Extent size = painter.Measure(text);

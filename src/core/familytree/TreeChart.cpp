@@ -22,7 +22,7 @@ Side ParentSide(const FamilyTree& tree, const SimRegistry& registry, int index, 
     if (parent >= 0 && tree.SimOf(registry, parent) != nullptr) return {parent, {}};
     const Sim* sim = tree.SimOf(registry, index);
     if (sim == nullptr) return {};
-    const std::string name = (mother ? sim->mom : sim->dad).DisplayName(registry);
+    const std::string name = (mother ? sim->mom : sim->dad).ShownName(registry);
     if (name.empty()) return {};
     return {-1, ParentLeafText(name)};
 }
@@ -65,7 +65,7 @@ std::vector<std::string> AncestorChartLines(const FamilyTree& tree, const SimReg
             lines.push_back(line + entry.leaf);
             continue;
         }
-        line += tree.SimOf(registry, entry.node)->FullName();
+        line += tree.SimOf(registry, entry.node)->ShownFullName();
         if (onPath[static_cast<size_t>(entry.node)]) {
             lines.push_back(line + " (repeat)");
             continue;

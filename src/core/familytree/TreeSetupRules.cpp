@@ -3,6 +3,7 @@
 
 #include "base/FileIO.h"
 #include "base/Text.h"
+#include "base/Utf8Text.h"
 #include "model/Family.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
@@ -16,10 +17,10 @@ std::vector<SetupFamilyRow> SetupTreeRows(const SimRegistry& registry, bool remo
         if (family->AllMembersTownies()) continue;
         SetupFamilyRow row;
         row.familyId = family->id;
-        row.name = family->name;
+        row.name = TextAsUtf8(family->name);
         for (const Sim* member : family->members) {
             if (removeCompleted && member->HasKnownParent(registry)) continue;
-            row.members.push_back({member->id, member->FullName()});
+            row.members.push_back({member->id, member->ShownFullName()});
         }
         rows.push_back(std::move(row));
     }
@@ -44,7 +45,12 @@ void AddAdults(const Family& family, ParentCandidates& out) {
     for (const Sim* member : family.members) {
         const int32_t stage = member->LifeStage();
         if (stage != kLifeStageElder && stage != kLifeStageAdult) continue;
-        (member->male ? out.fathers : out.mothers).push_back({member->id, member->SortName()});
+        // "family, first" as shown, each name decoded on its own.
+        std::string shown;
+        AppendAsUtf8(shown, member->ResolvedLastName());
+        shown += ", ";
+        AppendAsUtf8(shown, member->firstName);
+        (member->male ? out.fathers : out.mothers).push_back({member->id, std::move(shown)});
     }
 }
 
@@ -73,7 +79,7 @@ ParentCandidates SetupCandidates(const SimRegistry& registry, const Family* curr
 
 ParentChoice CurrentParent(const SimRegistry& registry, const ParentRef& ref) {
     ParentChoice choice;
-    choice.name = ref.DisplayName(registry);
+    choice.name = ref.ShownName(registry);
     choice.set = !choice.name.empty();
     choice.simId = ref.simId;
     return choice;
@@ -114,7 +120,7 @@ int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, con
                 did = true;
             }
         }
-        if (selfParent && refused != nullptr) refused->push_back(sim->FullName());
+        if (selfParent && refused != nullptr) refused->push_back(sim->ShownFullName());
         if (did) ++changed;
     }
     return changed;
@@ -125,10 +131,10 @@ std::vector<std::string> FamilyDataLines(const SimRegistry& registry) {
     for (const Family* family : registry.familyIndex) {
         if (family == nullptr) continue;
         for (const Sim* member : family->members) {
-            lines.push_back(member->FullName());
-            const std::string mom = member->mom.DisplayName(registry);
+            lines.push_back(member->ShownFullName());
+            const std::string mom = member->mom.ShownName(registry);
             if (!mom.empty()) lines.push_back("\tmother:" + mom);
-            const std::string dad = member->dad.DisplayName(registry);
+            const std::string dad = member->dad.ShownName(registry);
             if (!dad.empty()) lines.push_back("\tfather:" + dad);
         }
     }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/Translate.h"
+#include "base/Utf8Text.h"
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/Sim.h"
@@ -12,7 +13,7 @@ std::vector<HomelessRow> HomelessRows(const FamilyList& families) {
     std::vector<HomelessRow> rows;
     for (const Family* family : families) {
         if (!family->homeless) continue;
-        rows.push_back({family->id, family->name, family->memberCount, MemberFirstNames(*family)});
+        rows.push_back({family->id, TextAsUtf8(family->name), family->memberCount, MemberFirstNames(*family)});
     }
     // Each row went on top of the list: the reverse of the family list's order.
     return {rows.rbegin(), rows.rend()};
@@ -22,7 +23,9 @@ std::string MemberFirstNames(const Family& family) {
     std::string text;
     for (const Sim* member : family.members) {
         if (!text.empty()) text += ", ";
-        text += member->firstName;
+        // Decoded one by one: members read from an older file and members added since
+        // can hold their names in different encodings.
+        AppendAsUtf8(text, member->firstName);
     }
     return text;
 }

@@ -11,16 +11,17 @@ class SimRegistry;
 /// One row of the homeless families' list.
 struct HomelessRow {
     int32_t familyId = -1;
-    std::string name;
+    std::string name;     // as shown: UTF-8
     int32_t memberCount = 0;
-    std::string members;  // first names joined by ", "
+    std::string members;  // first names joined by ", ", each decoded on its own (UTF-8)
 };
 
 /// The homeless families as the list shows them: each row is put on top of the
 /// ones before it, so the last homeless family of the list comes first.
 std::vector<HomelessRow> HomelessRows(const FamilyList& families);
 
-/// The first names of a family's members in order, joined by ", ".
+/// The first names of a family's members in order, each decoded on its own and joined
+/// by ", " (UTF-8).
 std::string MemberFirstNames(const Family& family);
 
 /// Why a family name cannot be given to a new family; empty when it can. A name must

@@ -4,6 +4,7 @@
 
 #include "base/Text.h"
 #include "base/Translate.h"
+#include "base/Utf8Text.h"
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/Sim.h"
@@ -13,9 +14,14 @@
 std::vector<SearchEntry> SearchByFirstName(const FamilyList& families, std::string_view firstName) {
     std::vector<SearchEntry> found;
     if (families.IsEmpty()) return found;
-    const std::string wanted = AsciiLower(firstName);
+    // Compared as decoded text: a name typed in UTF-8 finds one a Windows file stored
+    // in Windows-1252.
+    const std::string wanted = AsciiLower(TextAsUtf8(firstName));
     ForEachMember(families, [&](const Sim& member) {
-        if (member.firstName.size() == wanted.size() && AsciiLower(member.firstName) == wanted)
+        const std::string& stored = member.firstName;
+        const bool same = IsValidUtf8(stored) ? stored.size() == wanted.size() && AsciiLower(stored) == wanted
+                                              : AsciiLower(TextAsUtf8(stored)) == wanted;
+        if (same)
             found.push_back({member.ShownFullName(), member.id});
     });
     if (found.empty()) {

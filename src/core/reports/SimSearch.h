@@ -14,7 +14,8 @@ struct SearchEntry {
 };
 
 /// Every member of every family whose first name equals `firstName` without regard
-/// to letter case (the whole name; blanks count), as its full name, in the order the
+/// to letter case (the whole name; blanks count; both decoded, so either encoding
+/// of a name finds it), as its full name, in the order the
 /// results list shows them. A search that finds nobody answers the single entry
 /// "No matching Sims found"; a neighborhood without families answers no entry at all.
 /// An empty text is the caller's to refuse (the results then stay as they were).

@@ -1,6 +1,10 @@
 #include "update/UpdateCheck.h"
 
+#include <utility>
 #include <vector>
+
+#include "base/Translate.h"
+#include "model/TextFormat.h"
 
 namespace {
 
@@ -35,9 +39,24 @@ int CompareNumbers(std::string_view a, std::string_view b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-int CompareComponents(std::string_view a, std::string_view b) {
-    if (AllDigits(a) && AllDigits(b)) return CompareNumbers(a, b);
-    const int c = a.compare(b);  // bytes as unsigned, a prefix first
+constexpr size_t kMaxPartDigits = 9;
+constexpr size_t kMaxSuffixLength = 8;
+
+// "10b" -> {"10", "b"}: the digits a part begins with and the rest.
+std::pair<std::string_view, std::string_view> SplitPart(std::string_view part) {
+    size_t digits = 0;
+    while (digits < part.size() && IsDigit(part[digits])) ++digits;
+    return {part.substr(0, digits), part.substr(digits)};
+}
+
+// The leading numbers as numbers, then the rest as text (bytes as unsigned, a
+// prefix first, so no rest comes before any rest).
+int CompareParts(std::string_view a, std::string_view b) {
+    const auto [numberA, restA] = SplitPart(a);
+    const auto [numberB, restB] = SplitPart(b);
+    const int byNumber = CompareNumbers(numberA, numberB);
+    if (byNumber != 0) return byNumber;
+    const int c = restA.compare(restB);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
@@ -59,6 +78,14 @@ bool ParseUpdateServer(std::string_view text, UpdateServer& out) {
     out.host = std::string(host);
     out.port = port;
     return true;
+}
+
+std::string UpdateServerText(const UpdateServer& server) {
+    return server.port == 80 ? server.host : server.host + ":" + std::to_string(server.port);
+}
+
+std::string UpdateUrl(const UpdateServer& server, std::string_view path) {
+    return "http://" + server.host + ":" + std::to_string(server.port) + std::string(path);
 }
 
 std::string FormEncoded(std::string_view text) {
@@ -85,12 +112,16 @@ std::string UpdateRequestBody(std::string_view programKey) {
 }
 
 bool LooksLikeVersion(std::string_view text) {
-    size_t end = text.size();
-    while (end > 0 && IsLetter(text[end - 1])) --end;
-    const std::string_view numbers = text.substr(0, end);
-    if (numbers.empty()) return false;
-    for (std::string_view part : Components(numbers))
-        if (!AllDigits(part)) return false;
+    if (text.empty() || text.size() > kMaxVersionLength) return false;
+    const std::vector<std::string_view> parts = Components(text);
+    if (parts.size() > kMaxVersionParts) return false;
+    for (std::string_view part : parts) {
+        const auto [number, rest] = SplitPart(part);
+        if (number.empty() || number.size() > kMaxPartDigits) return false;
+        if (rest.size() > kMaxSuffixLength) return false;
+        for (char c : rest)
+            if (!IsLetter(c) && !IsDigit(c) && c != '-') return false;
+    }
     return true;
 }
 
@@ -100,7 +131,7 @@ bool IsNewerVersion(std::string_view server, std::string_view running) {
     for (size_t i = 0;; ++i) {
         if (i >= s.size()) return false;
         if (i >= r.size()) return true;
-        const int c = CompareComponents(s[i], r[i]);
+        const int c = CompareParts(s[i], r[i]);
         if (c != 0) return c > 0;
     }
 }
@@ -131,19 +162,53 @@ std::string FirstReplyLine(std::string_view text) {
     return std::string(line);
 }
 
-UpdateOutcome JudgeUpdateReply(bool received, int status, std::string_view body, std::string_view running) {
+std::string UpdateFailureReason(const UpdateReply& reply, std::string_view server, int deadlineSeconds) {
+    const std::string where(server);
+    switch (reply.transfer) {
+        case UpdateTransfer::Replied:
+            if (reply.status >= 200 && reply.status <= 299) return {};
+            if (reply.status >= 300 && reply.status <= 399)
+                return FormatTextV(tr("the server sent the request elsewhere (HTTP status %d), which is not followed."),
+                              reply.status);
+            return FormatTextV(tr("the server answered with HTTP status %d."), reply.status);
+        case UpdateTransfer::NoSuchHost:
+            return FormatTextV(tr("the server %s could not be found (is the computer connected to the network?)."), where.c_str());
+        case UpdateTransfer::NoConnection:
+            return FormatTextV(tr("%s did not accept the connection."), where.c_str());
+        case UpdateTransfer::TimedOut:
+            return FormatTextV(tr("no complete reply within %d seconds."), deadlineSeconds);
+        case UpdateTransfer::BrokenOff:
+            return tr("the connection broke off before the whole reply came.");
+        case UpdateTransfer::NotHttp:
+            return tr("the reply is not an HTTP reply.");
+        case UpdateTransfer::Cancelled:
+            return {};
+        case UpdateTransfer::OtherFailure:
+            break;
+    }
+    return reply.detail.empty() ? tr("the request failed.") : reply.detail + ".";
+}
+
+UpdateOutcome JudgeUpdateReply(const UpdateReply& reply, std::string_view running, std::string_view server,
+                               int deadlineSeconds) {
     UpdateOutcome outcome;
-    if (!received || status < 200 || status > 299) return outcome;
-    std::string text;
-    if (!ReplyAsText(body, text)) {
+    if (reply.transfer == UpdateTransfer::Cancelled) return outcome;
+    const std::string reason = UpdateFailureReason(reply, server, deadlineSeconds);
+    if (!reason.empty()) {
         outcome.verdict = UpdateVerdict::Error;
-        outcome.errorText = "An error occurred.";
+        outcome.errorText = FormatTextV(tr("Could not reach the update server: %s"), reason.c_str());
+        return outcome;
+    }
+    std::string text;
+    if (!ReplyAsText(reply.body, text)) {
+        outcome.verdict = UpdateVerdict::Error;
+        outcome.errorText = tr("An error occurred.");
         return outcome;
     }
     const std::string version = FirstReplyLine(text);
     if (version.empty() || running.empty() || !LooksLikeVersion(version)) {
         outcome.verdict = UpdateVerdict::Error;
-        outcome.errorText = "Unable to determine whether update exists.";
+        outcome.errorText = tr("Unable to determine whether update exists.");
         return outcome;
     }
     if (IsNewerVersion(version, running)) {

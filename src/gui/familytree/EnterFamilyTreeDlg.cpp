@@ -232,7 +232,7 @@ void EnterFamilyTreeDlg::ChooseParent(bool mother) {
     if (row == wxNOT_FOUND) return;
     const Sim* sim = registry_.FindSim(DataId(list->GetClientData(static_cast<unsigned>(row))));
     if (sim == nullptr) return;
-    SetParentLabel(mother, sim->FullName());
+    SetParentLabel(mother, sim->ShownFullName());
     chosen = sim->id;
 }
 
