@@ -19,6 +19,25 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/pa
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/nestrel.lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME nestrel)
 
+# A stripped install (what CPack makes the package from) also drops the compiler's
+# .comment and .note sections, as Debian's own packaging does: the programs do not
+# read them.
+install(CODE "set(NESTREL_BIN_DIR \"${CMAKE_INSTALL_BINDIR}\")")
+install(CODE [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program nestrel nestrel-cli)
+      set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${NESTREL_BIN_DIR}/${program}")
+      if(EXISTS "${file}")
+        execute_process(COMMAND objcopy --remove-section=.comment --remove-section=.note "${file}"
+                        RESULT_VARIABLE rc)
+        if(NOT rc EQUAL 0)
+          message(FATAL_ERROR "objcopy could not drop the unneeded sections of ${file}")
+        endif()
+      endif()
+    endforeach()
+  endif()
+]])
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME nestrel)
 set(CPACK_PACKAGE_VENDOR "Quillfern")
