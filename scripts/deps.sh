@@ -8,7 +8,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
   libgedcom-perl lintian dpkg-dev file
-  help2man man-db bsdextrautils desktop-file-utils appstream gettext locales
+  help2man man-db bsdextrautils desktop-file-utils appstream gettext locales wx3.2-i18n
   xvfb xauth x11-utils imagemagick time
 )
 missing=()

@@ -1,5 +1,6 @@
 #include "app/Translations.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -46,6 +47,11 @@ std::string SetUpTranslations(const std::vector<std::string>& folders) {
         if (!chosen.empty()) break;
     }
     if (chosen.empty()) return {};
+
+    // The toolkit's own texts (stock buttons, GTK's dialogs) follow the C library's
+    // locale, which wxGTK leaves alone: take the user's, when the system has it. Numbers
+    // stay in the "C" form, since the program reads and writes them in files.
+    if (std::setlocale(LC_ALL, "") != nullptr) std::setlocale(LC_NUMERIC, "C");
 
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations);  // owns it from here
