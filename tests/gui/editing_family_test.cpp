@@ -209,6 +209,24 @@ TEST_F(EditingTest, FamilyFriendsListsTheFriendsOfTheLastRecount) {
     EXPECT_EQ(std::string(dlg.FriendsLabel()->GetLabel().utf8_str()), "Family Friends: 2");
 }
 
+TEST_F(EditingTest, FamilyFriendsShowNamesStoredInTwoEncodings) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family* smith = AddFamily(registry, "Smith");
+    Family* munoz = AddFamily(registry, "Mu\xF1oz");  // read from a Windows-1252 file
+    Sim* ann = AddMember(registry, smith, "Ann", kLeo, false);
+    Sim* zoe = AddMember(registry, munoz, "Zo\xC3\xAB", kVirgo, false);  // typed in since (UTF-8)
+    ann->AddFriend(registry, zoe->id, true);
+    NewFamilyDlg dlg(&frame, registry, &frame.CareerInfo().careers, *smith, ann->id);
+    std::vector<std::string> names;
+    wxTEST_DIALOG(ClickButton(dlg, 7), Answer<SimListDlg>([&](SimListDlg* list) {
+                      for (unsigned i = 0; i < list->List()->GetCount(); ++i)
+                          names.emplace_back(list->List()->GetString(i).utf8_str());
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(names, (std::vector<std::string>{"Zo\xC3\xAB Mu\xC3\xB1oz"}));
+}
+
 TEST_F(EditingTest, NewThenCancelKeepsTheCounterAndAddsNoRow) {
     NestrelFrame& frame = Build();
     SimRegistry& registry = frame.Registry();

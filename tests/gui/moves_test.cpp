@@ -105,6 +105,20 @@ TEST_F(MovesTest, HomelessListShowsNewestFirstAndMovesInAndDeletes) {
     EXPECT_EQ(hal->partnerId, -1);
 }
 
+TEST_F(MovesTest, HomelessListShowsNamesStoredInTwoEncodings) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family* munoz = AddFamily(registry, "Mu\xF1oz", true);         // from a Windows-1252 file
+    AddMember(registry, munoz, "Zo\xC3\xAB", kLeo, false);          // typed in since (UTF-8)
+    AddMember(registry, munoz, "In\xE9s", kLeo, false);             // from the same old file
+    frame.RefreshFamilies();
+    wxTEST_DIALOG(frame.ProcessCommand(ID_HOMELESS), Answer<HomelessDlg>([&](HomelessDlg* dlg) {
+                      EXPECT_EQ(HomelessNames(dlg), std::vector<std::string>{"Mu\xC3\xB1oz"});
+                      EXPECT_EQ(Cell(dlg->List(), 0, 2), "Zo\xC3\xAB, In\xC3\xA9s");
+                      return wxID_OK;
+                  }));
+}
+
 TEST_F(MovesTest, HomelessButtonsWithoutASelectionSaySo) {
     NestrelFrame& frame = Build();
     AddFamily(frame.Registry(), "A", true);
