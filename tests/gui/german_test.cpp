@@ -16,6 +16,8 @@
 #include "model/Vocabulary.h"
 #include "support/FrameFixture.h"
 
+using namespace lists_test;
+
 namespace {
 
 class GermanTest : public FrameTest {
