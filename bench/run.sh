@@ -4,17 +4,20 @@
 #   save <= 3 x a plain atomic write of the same bytes;
 #   GEDCOM export <= 1 x save of the same neighborhood (both through the safe writer);
 #   family tree build, parent links, deepest Sim, set-up rows <= 0.5 x load each;
+#   the tidy chart of the deepest Sim <= 0.1 x load;
 #   Sim groups, aspiration summary, search and neighborhood figures <= 0.5 x load;
 #   chemistry matching, the chemistry report and the matchmaker's lists each <= 0.5 x load;
 #   every operation linear: time at 100,000 <= 11 x time at 10,000 (the
 #   floors, the INI parser and the plain write are references: their growth
 #   is shown, not judged);
+#   undo history at 100,000 Sims: recording and undoing a one-Sim step each a few
+#   ms at most (<= 0.01 x load), a hundred such steps <= 4 MiB;
 #   peak memory loading 100,000 Sims <= 150 MiB (nestrel-cli info, whole process).
 # Usage: bash bench/run.sh [build folder] [extra Google Benchmark options]
 set -euo pipefail
 build=${1:-build}
 shift || true
-for b in storage_bench social_bench export_bench chemistry_bench reports_bench tree_bench; do
+for b in storage_bench social_bench export_bench chemistry_bench reports_bench tree_bench history_bench; do
   [[ -x $build/bench/$b ]] || { echo "missing $build/bench/$b: build first" >&2; exit 2; }
 done
 out=$(mktemp -d)
@@ -22,7 +25,7 @@ trap 'rm -rf "$out"' EXIT
 
 # Single runs of the 100,000-Sim benchmarks vary by a third or more on a
 # shared machine: each benchmark runs three times and the median is used.
-for b in storage_bench social_bench export_bench chemistry_bench reports_bench tree_bench; do
+for b in storage_bench social_bench export_bench chemistry_bench reports_bench tree_bench history_bench; do
   "$build/bench/$b" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/$b.json" --benchmark_out_format=json "$@" >&2
 done
@@ -60,6 +63,14 @@ awk '
       line("linking parents / load", ratio("BM_TreeLinkParents/100000", "BM_Load/100000", cpu), 0.5)
       line("deepest Sim / load", ratio("BM_TreeDeepestSim/100000", "BM_Load/100000", cpu), 0.5)
       line("set-up dialog rows and candidates / load", ratio("BM_TreeSetupRows/100000", "BM_Load/100000", cpu), 0.5)
+      line("chart layout of the deepest Sim / load", ratio("BM_TreeChartLayout/100000", "BM_Load/100000", cpu), 0.1)
+    }
+    if ("BM_HistoryRecordStep/100000" in cpu) {
+      print "\nUndo history at 100,000 Sims against loading the same file (cpu):"
+      printf "  record a one-Sim step %.3f ms, undo it %.3f ms, load %.1f ms\n", cpu["BM_HistoryRecordStep/100000"],
+             cpu["BM_HistoryUndoStep/100000"], cpu["BM_Load/100000"]
+      line("record a one-Sim step / load", ratio("BM_HistoryRecordStep/100000", "BM_Load/100000", cpu), 0.01)
+      line("undo a one-Sim step / load", ratio("BM_HistoryUndoStep/100000", "BM_Load/100000", cpu), 0.01)
     }
     line("Sim groups / load", ratio("BM_SimGroups/100000", "BM_Load/100000", cpu), 0.5)
     line("aspiration summary / load", ratio("BM_AspirationSummary/100000", "BM_Load/100000", cpu), 0.5)
@@ -86,6 +97,14 @@ awk '
       else line(b " (" t ")", r, 11)
     }
   }' "$out/times"
+
+# The memory a hundred one-Sim steps of the undo history hold at 100,000 Sims.
+if [[ -f $out/history_bench.json ]]; then
+  bytes=$(awk '/"name": "BM_HistoryHundredSteps\/100000_median"/ { f = 1 }
+               f && /"history_bytes"/ { gsub(/,/, "", $2); print $2; exit }' "$out/history_bench.json")
+  awk -v b="${bytes:-0}" 'BEGIN { m = b / 1048576
+    printf "\nUndo history: a hundred one-Sim steps at 100,000 Sims hold %.2f MiB (target <= 4) %s\n", m, (m <= 4 ? "met" : "MISSED") }'
+fi
 
 # Whole process: nestrel-cli info on a generated 100,000-Sim file.
 gen=$build/tools/nestrel-gen

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Nestrel needs, when any is missing.
+# Installs the Debian packages Nestrel needs, when any is missing: to build it, and every
+# program a test, benchmark or script starts (SVG checks: librsvg2-bin for rsvg-convert,
+# libxml2-utils for xmllint; jq reads the JSON dump; x11-utils for xwininfo, imagemagick
+# for import; lintian, dpkg-dev and file check the package; time for the memory figure).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  libwxgtk3.2-dev libcurl4-openssl-dev
+  libwxgtk3.2-dev libcurl4-openssl-dev libcairo2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
   libgedcom-perl lintian dpkg-dev file
   help2man man-db bsdextrautils desktop-file-utils appstream gettext locales wx3.2-i18n
   xvfb xauth x11-utils imagemagick time
+  librsvg2-bin libxml2-utils jq
 )
 missing=()
 for p in "${packages[@]}"; do

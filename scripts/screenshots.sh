@@ -49,6 +49,7 @@ cp -r resources/res resources/help "$stage/"
 cp resources/Data/Example.NBD "$stage/Saved/DefaultSims.NBD"
 
 (cd "$stage" && env "${lang_env[@]}" HOME="$stage/home" XDG_CONFIG_HOME="$stage/home/.config" XDG_DATA_HOME="$stage/home/.local/share" \
+  XDG_STATE_HOME="$stage/home/.local/state" \
   NESTREL_SHOTS_DIR="$out" timeout 300 "$root/scripts/xvfb.sh" "$root/build/tools/shots/nestrel-shots" "${names[@]}")
 
 if ((copy_to_help)); then

@@ -203,6 +203,39 @@ def house(x0, y0, x1, y1, wall, roof, roof_d):
     ]
 
 
+def magnifier(mark):
+    """A magnifying glass with a mark inside: '+', '-' or a frame."""
+    layers = [(capsule(0.62, 0.62, 0.9, 0.9, 0.09), BROWN_D), (circle(0.42, 0.42, 0.36), INK),
+              (circle(0.42, 0.42, 0.29), WHITE)]
+    if mark in ("+", "-"):
+        layers.append((rrect(0.26, 0.38, 0.58, 0.46, 0.02), BLUE_D))
+    if mark == "+":
+        layers.append((rrect(0.38, 0.26, 0.46, 0.58, 0.02), BLUE_D))
+    if mark == "fit":
+        layers += [(rrect(0.27, 0.27, 0.57, 0.57, 0.02), BLUE_D), (rrect(0.32, 0.32, 0.52, 0.52), WHITE)]
+    return layers
+
+
+def shape_at(shape, dx, dy, scale):
+    """The shape shrunk by `scale` and moved by (dx, dy)."""
+    return lambda x, y: shape((x - dx) / scale, (y - dy) / scale)
+
+
+def chart(boxes, links):
+    """Name boxes joined by lines: boxes as (x0, y0, x1, y1), links as point pairs."""
+    layers = [(capsule(ax, ay, bx, by, 0.035), INK) for (ax, ay), (bx, by) in links]
+    for x0, y0, x1, y1 in boxes:
+        layers += [(rrect(x0, y0, x1, y1, 0.03), BLUE_D), (rrect(x0 + 0.04, y0 + 0.04, x1 - 0.04, y1 - 0.04), WHITE)]
+    return layers
+
+
+def printer():
+    return [(rrect(0.24, 0.08, 0.76, 0.4), GREY), (rrect(0.28, 0.12, 0.72, 0.4), WHITE),
+            (rrect(0.06, 0.34, 0.94, 0.74, 0.06), INK), (rrect(0.1, 0.38, 0.9, 0.7, 0.04), GREY),
+            (circle(0.8, 0.46, 0.04), GREEN), (rrect(0.24, 0.6, 0.76, 0.94), GREY), (rrect(0.28, 0.6, 0.72, 0.9), WHITE),
+            (rrect(0.34, 0.7, 0.66, 0.73), GREY), (rrect(0.34, 0.78, 0.6, 0.81), GREY)]
+
+
 # ---------------------------------------------------------------- pictures
 
 def nestrel_icon():
@@ -234,6 +267,10 @@ PICTURES = {
     "HEARTPINK": lambda: heart_layers(0.5, 0.48, 0.36, PINK, PINK_D),
 }
 
+TREE_TOOL_ICONS = {"TREEZOOMIN": "zoomin", "TREEZOOMOUT": "zoomout", "TREEZOOMFIT": "zoomfit",
+                   "TREESIDEWAYS": "sideways", "TREEDESCENDANTS": "descendants", "TREEPRINT": "print",
+                   "TREEPREVIEW": "printpreview"}
+
 ICON_SIZES = {"NESTREL": 64, "HEARTREDSMALL": 16, "HEARTPINK": 16}  # others: 32
 
 BMPS = {
@@ -249,6 +286,19 @@ BMPS = {
                                  (circle(0.5, 0.34, 0.26), GREEN), (circle(0.32, 0.5, 0.16), GREEN), (circle(0.68, 0.5, 0.16), GREEN)]),
     "close.bmp": (24, lambda: cross(RED, 0.1)),
     "heart_red.bmp": (32, lambda: heart_layers(0.5, 0.48, 0.36, RED, RED_D)),
+    **{name + ".bmp": (24, draw) for name, draw in (
+        ("zoomin", lambda: magnifier("+")),
+        ("zoomout", lambda: magnifier("-")),
+        ("zoomfit", lambda: magnifier("fit")),
+        ("sideways", lambda: chart([(0.02, 0.38, 0.36, 0.62), (0.62, 0.08, 0.98, 0.32), (0.62, 0.68, 0.98, 0.92)],
+                                   [((0.36, 0.5), (0.62, 0.2)), ((0.36, 0.5), (0.62, 0.8))])),
+        ("descendants", lambda: chart([(0.3, 0.04, 0.7, 0.3), (0.02, 0.7, 0.42, 0.96), (0.58, 0.7, 0.98, 0.96)],
+                                      [((0.5, 0.3), (0.22, 0.7)), ((0.5, 0.3), (0.78, 0.7))])),
+        ("print", printer),
+        ("printpreview", lambda: [(rrect(0.08, 0.04, 0.7, 0.86, 0.03), GREY), (rrect(0.12, 0.08, 0.66, 0.82), WHITE),
+                                  (rrect(0.2, 0.18, 0.58, 0.22), GREY), (rrect(0.2, 0.3, 0.52, 0.34), GREY)]
+                                 + [(shape_at(sh, 0.32, 0.32, 0.66), colour) for sh, colour in magnifier("")]),
+    )},
 }
 
 # The colour the program turns transparent (the top-left pixel): the usual light theme's
@@ -329,6 +379,8 @@ def main():
         os.makedirs(folder, exist_ok=True)
     for name, draw in PICTURES.items():
         write_png(os.path.join(icons, name + ".png"), render(draw(), ICON_SIZES.get(name, 32)))
+    for name, bmp in TREE_TOOL_ICONS.items():
+        write_png(os.path.join(icons, name + ".png"), render(BMPS[bmp + ".bmp"][1](), 24))
     for name, (size, draw) in BMPS.items():
         write_bmp(os.path.join(res, name), render(draw(), size), BMP_BACKGROUND)
     for size in (48, 128, 256):

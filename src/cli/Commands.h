@@ -20,10 +20,16 @@ int RunResave(const CliOptions& options, const std::string& in, const std::strin
 int RunGedcom(const CliOptions& options, const std::string& path, const std::string& out);
 /// The family dialog's member list of one family: name, age, match.
 int RunMembers(const CliOptions& options, const std::string& path, const std::string& familyName);
-/// The ancestor chart of one Sim (by full name) or of the deepest family, as text;
-/// with `svgOut` also as an SVG picture.
+/// What "tree" prints and draws besides the root.
+struct TreeRequest {
+    bool descendants = false;  // the descendant chart instead of the ancestors
+    std::string svgOut;        // also drawn as SVG here, when not empty
+    std::string pngOut;        // also drawn as PNG here, when not empty
+};
+/// The ancestor (or descendant) chart of one Sim (by full name) or of the deepest
+/// family, as text, and as pictures when asked.
 int RunTree(const CliOptions& options, const std::string& path, const std::string& rootName, bool deepest,
-            const std::string& svgOut);
+            const TreeRequest& request);
 /// The lines the family tree set-up's "&Write to File" writes.
 int RunFamilyData(const CliOptions& options, const std::string& path);
 /// The homeless families' list: name, member count, members.

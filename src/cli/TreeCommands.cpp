@@ -1,10 +1,12 @@
-// "tree", "family-data" and "homeless": the ancestor chart, the family tree set-up's
+// "tree", "family-data" and "homeless": the ancestor or descendant chart, the family tree set-up's
 // report and the homeless families' list, from the same core code as the windows.
 #include <iostream>
 #include <string>
 
 #include "Commands.h"
 #include "base/FileIO.h"
+#include "PngTreePainter.h"
+#include "familytree/ChartLayout.h"
 #include "familytree/FamilyTree.h"
 #include "familytree/SvgTreePainter.h"
 #include "familytree/TreeChart.h"
@@ -13,8 +15,19 @@
 #include "model/Sim.h"
 #include "moves/HouseholdMoves.h"
 
+namespace {
+
+bool WritePicture(const std::string& path, const std::string& bytes) {
+    std::string error;
+    if (WriteFileAtomically(path, bytes, &error)) return true;
+    std::cerr << "Cannot write " << path << ": " << error << "\n";
+    return false;
+}
+
+}  // namespace
+
 int RunTree(const CliOptions& options, const std::string& path, const std::string& rootName, bool deepest,
-            const std::string& svgOut) {
+            const TreeRequest& request) {
     if (deepest == !rootName.empty()) {
         std::cerr << "Name one Sim by its full name, or give --deepest.\n";
         return kExitError;
@@ -38,17 +51,29 @@ int RunTree(const CliOptions& options, const std::string& path, const std::strin
         return kExitError;
     }
     tree.SetRoot(rootId);
-    for (const std::string& line : AncestorChartLines(tree, hood.registry)) std::cout << line << '\n';
-    if (!svgOut.empty()) {
+    const ChartKind kind = request.descendants ? ChartKind::Descendants : ChartKind::Ancestors;
+    const std::vector<std::string> lines = request.descendants ? DescendantChartLines(tree, hood.registry)
+                                                               : AncestorChartLines(tree, hood.registry);
+    for (const std::string& line : lines) std::cout << line << '\n';
+    if (!request.svgOut.empty()) {
         SvgTreePainter measure(0, 0);
-        const PicturePlan plan = PlanPicture(tree, hood.registry, measure);
-        SvgTreePainter svg(plan.width, plan.height);
-        DrawPicture(tree, hood.registry, svg, plan);
-        std::string error;
-        if (!WriteFileAtomically(svgOut, svg.Document(), &error)) {
-            std::cerr << "Cannot write " << svgOut << ": " << error << "\n";
+        const ChartLayout layout = LayOutChart(tree, hood.registry, measure, kind, ChartOrientation::Upright);
+        SvgTreePainter svg(layout.width, layout.height);
+        DrawChart(layout, svg);
+        if (!WritePicture(request.svgOut, svg.Document())) return kExitError;
+    }
+    if (!request.pngOut.empty()) {
+        PngTreePainter measure(0, 0);
+        const ChartLayout layout = LayOutChart(tree, hood.registry, measure, kind, ChartOrientation::Upright);
+        PngTreePainter png(layout.width, layout.height);
+        DrawChart(layout, png);
+        std::string bytes;
+        if (!png.Encode(bytes)) {
+            std::cerr << "Cannot draw the chart as PNG: at " << layout.width << " x " << layout.height
+                      << " pixels it is too large.\n";
             return kExitError;
         }
+        if (!WritePicture(request.pngOut, bytes)) return kExitError;
     }
     return kExitOk;
 }

@@ -51,13 +51,17 @@ int main(int argc, char** argv) {
     gedcom->add_option("FILE", file, "Neighborhood file")->required();
     gedcom->add_option("-o,--output", out, "GEDCOM file to write (default: standard output)");
 
-    std::string rootName, svgOut;
+    std::string rootName;
+    TreeRequest treeRequest;
     bool deepest = false;
     CLI::App* tree = app.add_subcommand("tree", "Print the ancestor chart of a Sim (mother, then father, above each)");
     tree->add_option("FILE", file, "Neighborhood file")->required();
     tree->add_option("NAME", rootName, "Full name of the Sim at the root");
     tree->add_flag("--deepest", deepest, "Start from the Sim whose family reaches furthest back");
-    tree->add_option("--svg", svgOut, "Also write the chart as an SVG picture");
+    tree->add_flag("--descendants", treeRequest.descendants,
+                   "Print and draw the descendant chart (children below each Sim) instead");
+    tree->add_option("--svg", treeRequest.svgOut, "Also write the chart as an SVG picture");
+    tree->add_option("--png", treeRequest.pngOut, "Also write the chart as a PNG picture at normal size");
     CLI::App* familyData = app.add_subcommand("family-data", "Print every Sim with its parents, as the tree set-up writes it");
     familyData->add_option("FILE", file, "Neighborhood file")->required();
     CLI::App* homeless = app.add_subcommand("homeless", "Print the homeless families: name, member count, members");
@@ -114,7 +118,7 @@ int main(int argc, char** argv) {
     if (*available) return RunAvailable(options, file, hour, order);
     if (*resave) return RunResave(options, file, out);
     if (*gedcom) return RunGedcom(options, file, out);
-    if (*tree) return RunTree(options, file, rootName, deepest, svgOut);
+    if (*tree) return RunTree(options, file, rootName, deepest, treeRequest);
     if (*familyData) return RunFamilyData(options, file);
     if (*homeless) return RunHomeless(options, file);
     if (*careers) return RunCareers(options, levels, skillMatch);

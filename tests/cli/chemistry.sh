@@ -9,6 +9,25 @@ expect_rc 0 "$cli" "${inst[@]}" pairs "$fixtures/small.NBD" --age adult
 expect_rc 0 "$cli" "${inst[@]}" pairs "$fixtures/small.NBD" --age adult --filter-married
 [[ $(tail -n1 "$work/out") == "Matched Up:" ]] || fail "married pair not filtered: $(cat "$work/out")"
 
+# Zed and Pat are married to each other; Sue names Pat, who does not name him back. The
+# pair stands and Sue is single, whichever of them the file lists first.
+for order in "Sue Zed Pat" "Zed Pat Sue"; do
+  body="" i=0
+  for first in $order; do
+    case $first in
+      Sue) gender=1 match="Pat Lee" ;;
+      Zed) gender=1 match="Pat Lee" ;;
+      Pat) gender=0 match="Zed Lee" ;;
+    esac
+    body+="Name$i=$first\r\nGender$i=$gender\r\nAge$i=1\r\nStatus$i=1\r\nMatch$i=$match\r\n"
+    i=$((i + 1))
+  done
+  printf "[settings]\r\nCareerVers=1.0\r\n[Lee]\r\nNumMembers=3\r\n$body" >"$work/triangle.NBD"
+  expect_rc 0 "$cli" "${inst[@]}" pairs "$work/triangle.NBD" --age adult
+  [[ $(cat "$work/out") == $'Females:\nMales:\nLee, Sue\nMatched Up:\nPat Lee\tZed Lee\t1' ]] ||
+    fail "pairs with a one-sided link ($order): $(cat -A "$work/out")"
+done
+
 # Only a crush between Ann and Bob: both are listed opposite NONE, and only with --married.
 expect_rc 0 "$cli" "${inst[@]}" matches "$fixtures/small.NBD" --age adult
 [[ -z $(cat "$work/out") ]] || fail "married Sims matched without --married: $(cat "$work/out")"

@@ -3,7 +3,7 @@
 source "$2/tests/cli/fixtures/testlib.bash"
 
 expect_rc 0 "$cli" "${inst[@]}" info "$fixtures/small.NBD"
-expected=$'Name: small.NBD\nNumber of Families: 2\nNumber of Sims: 5\nMales: 2 (40.0%)\nFemales: 3 (60.0%)\nChildren/Teens: 2 (40.0%)'
+expected=$'Name: small.NBD\nNumber of Families: 1\nHomeless Families: 1\nNumber of Sims: 5\nMales: 2 (40.0%)\nFemales: 3 (60.0%)\nChildren/Teens: 2 (40.0%)'
 [[ $(cat "$work/out") == "$expected" ]] || fail "info printed: $(cat "$work/out")"
 [[ ! -s $work/err ]] || fail "info wrote notices: $(cat "$work/err")"
 

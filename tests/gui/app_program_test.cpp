@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 // Runs the program in `cwd` with HOME at `home`; returns its exit status.
 int RunProgram(const std::string& cwd, const std::string& home, const std::string& shot) {
-    const std::string command = "cd '" + cwd + "' && HOME='" + home + "' XDG_CONFIG_HOME= XDG_DATA_HOME= " +
+    const std::string command = "cd '" + cwd + "' && HOME='" + home + "' XDG_CONFIG_HOME= XDG_DATA_HOME= XDG_STATE_HOME= " +
                                 "NESTREL_SCREENSHOT='" + shot + "' timeout 60 '" NESTREL_PROGRAM "' >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

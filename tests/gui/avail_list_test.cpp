@@ -1,5 +1,10 @@
 // The availability list and the list order dialog, opened from the main window.
+#include <filesystem>
+
+#include <wx/stattext.h>
+
 #include "avail_support.h"
+#include "files_fixture.h"
 #include "lists_support.h"
 #include "social/MatchmakerSettings.h"
 #include "storage/ProgramSettings.h"
@@ -188,6 +193,44 @@ TEST_F(AvailabilityTest, EmptyNeighborhoodListsNobodyAndSaysNothing) {
                       return wxID_OK;
                   }));
     EXPECT_EQ(count, 0);
+}
+
+TEST_F(AvailabilityTest, WithoutTheCareerFileHoursAreUnknownAndTheListSaysSo) {
+    // Ann works in career 3 (at level 2); Bob has no job. Without the career file Ann's
+    // hours cannot be known: she is listed as "Unknown", never as free all day.
+    std::filesystem::remove(installDir_ + "/Data/SimCareers.ini");
+    WriteTextFile(installDir_ + "/Saved/DefaultSims.NBD",
+                  NbdText("[settings]\nCareerVers=0.0\n[Lee]\nNumMembers=2\n"
+                          "Name0=Ann\nSign0=64\nStatus0=3\nGender0=0\nAge0=1\nCareer0=3\nLevel0=2\n"
+                          "Name1=Bob\nSign1=64\nStatus1=3\nGender1=1\nAge1=1\nCareer1=-2\nLevel1=0\n"));
+    wxTEST_DIALOG(BuildFrame(), ExpectMessageBox(wxID_OK, wxString(), "Error"));
+    ASSERT_TRUE(frame_);
+    std::vector<ListedRow> rows;
+    std::string note;
+    bool noteShown = false;
+    wxTEST_DIALOG(Click(*frame_, ID_FULL_LIST), AnswerAvailable([&](AvailableDlg* dlg) {
+                      rows = Listed(dlg);
+                      note = std::string(dlg->Note()->GetLabelText().utf8_str());
+                      noteShown = dlg->Note()->IsShown();
+                      return wxID_OK;
+                  }));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].name, "Lee, Ann");
+    EXPECT_EQ(rows[0].hours, "Unknown");
+    EXPECT_EQ(rows[1].name, "Lee, Bob");
+    EXPECT_EQ(rows[1].hours, "None");
+    EXPECT_TRUE(noteShown);
+    EXPECT_NE(note.find("Working hours are unknown without the career file"), std::string::npos) << note;
+}
+
+TEST_F(AvailabilityTest, WithTheCareerFileNoNoteIsShown) {
+    NestrelFrame& frame = Build();
+    bool noteShown = true;
+    wxTEST_DIALOG(Click(frame, ID_FULL_LIST), AnswerAvailable([&](AvailableDlg* dlg) {
+                      noteShown = dlg->Note()->IsShown();
+                      return wxID_OK;
+                  }));
+    EXPECT_FALSE(noteShown);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <wx/panel.h>
 #include <wx/radiobox.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -15,6 +16,7 @@
 #include "lists_support.h"
 #include "names/NameGenDlg.h"
 #include "settings/ColourAsker.h"
+#include "settings/ColourContrast.h"
 #include "settings/SettingsDlg.h"
 #include "settings/SettingsDlgColorsPage.h"
 #include "settings/SettingsDlgFeaturePage.h"
@@ -177,6 +179,45 @@ TEST_F(SettingsTest, HighlightChoicesAndTheirButtons) {
     EXPECT_FALSE(frame.Settings().nightlife);
 }
 
+TEST_F(SettingsTest, HighlightColourButtonsFollowTheStoredChoiceFromTheStart) {
+    NestrelFrame& frame = BuildFrame();
+    // Stored choice -> whether the two highlight colour buttons can be used.
+    const std::pair<int32_t, bool> cases[] = {{0, false}, {1, true}, {2, false}, {5, false}};
+    for (const auto& [stored, enabled] : cases) {
+        frame.Settings().highlight = stored;
+        bool text = !enabled, background = !enabled;
+        wxTEST_DIALOG(frame.ProcessCommand(ID_SETTINGS), AnswerSettings([&](SettingsDlg* dlg) {
+                          SettingsDlgColorsPage* page = dlg->ColorsPage();
+                          text = page->ColourButton(SettingsDlgColorsPage::HighlightTextRow)->IsEnabled();
+                          background = page->ColourButton(SettingsDlgColorsPage::HighlightBackgroundRow)->IsEnabled();
+                          return wxID_CANCEL;
+                      }));
+        EXPECT_EQ(text, enabled) << stored;
+        EXPECT_EQ(background, enabled) << stored;
+    }
+}
+
+TEST_F(SettingsTest, DefaultHighlightReadsWellWithTheToolkitsListColoursAndNightlifeIsExplained) {
+    NestrelFrame& frame = BuildFrame();
+    const ProgramSettings defaults;
+    auto rgb = [](const wxColour& c) { return RgbColor{c.Red(), c.Green(), c.Blue()}; };
+    EXPECT_GE(ContrastRatio(defaults.hlColor, defaults.hlBgColor), kReadableContrast);
+    // Text the toolkit draws in its own list colour stays readable on the highlight,
+    // and a highlighted row stands out from the toolkit's list background.
+    EXPECT_GE(ContrastRatio(rgb(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOXTEXT)), defaults.hlBgColor),
+              kReadableContrast);
+    EXPECT_GE(ContrastRatio(rgb(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX)), defaults.hlBgColor), 1.4);
+    EXPECT_EQ(frame.Settings().hlColor, defaults.hlColor);
+    EXPECT_EQ(frame.Settings().hlBgColor, defaults.hlBgColor);
+
+    std::string note;
+    wxTEST_DIALOG(frame.ProcessCommand(ID_SETTINGS), AnswerSettings([&](SettingsDlg* dlg) {
+                      note = std::string(dlg->FeaturePage()->NightlifeNote()->GetLabelText().utf8_str());
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_NE(note.find("nothing in the program changes with this switch"), std::string::npos) << note;
+}
+
 TEST_F(SettingsTest, NameGeneratorAddsMaryWhichIsInTheNamesFileAfterClosing) {
     NestrelFrame& frame = BuildFrame();
     frame.Names().femaleNames.clear();
@@ -192,6 +233,11 @@ TEST_F(SettingsTest, NameGeneratorAddsMaryWhichIsInTheNamesFileAfterClosing) {
                       dlg->ListChoice()->SetSelection(1);  // "Female"
                       wxTEST_DIALOG(dlg->AddName(), ExpectMessageBox(wxID_OK, "Name added successfully", "Message"));
                       field = std::string(dlg->NameField()->GetValue().utf8_str());
+                      // The same name again, in other letters: no claim of success.
+                      dlg->NameField()->SetValue("MARY");
+                      wxTEST_DIALOG(dlg->AddName(), ExpectMessageBox(wxID_OK,
+                                                                     "This name is already in the list: nothing was added.",
+                                                                     "Message"));
                       dlg->AddName();  // empty field: nothing, no message
                       dlg->GenerateNames();
                       female = Text(dlg->FemaleText());

@@ -56,16 +56,18 @@ TEST_F(ChemistryCliTest, MatchesPairsAndTheReportAreTheWindowsRows) {
     shown += "Males:\n";
     for (const std::string& e : Entries(matchmaker.Males())) shown += e + "\n";
     shown += "Matched Up:\n";
-    for (const auto& row : ListRows(matchmaker.PairList())) shown += row[0] + "\t" + row[1] + "\t";
-    // The status is not a column of the window; the rows' hearts tell Matched up apart.
+    for (const auto& row : ListRows(matchmaker.PairList())) shown += row[0] + "\t" + row[1] + "\t" + row[2] + "\n";
+    // The tool prints a pair's status code, the window the status's name.
     std::string cli = Cli("pairs");
-    std::string withoutStatus;
+    std::string statusNamed;
     std::istringstream lines(cli);
     for (std::string line; std::getline(lines, line);) {
         const size_t tabs = std::count(line.begin(), line.end(), '\t');
-        withoutStatus += tabs == 2 ? line.substr(0, line.rfind('\t') + 1) : line + "\n";
+        statusNamed += tabs == 2 ? line.substr(0, line.rfind('\t') + 1) +
+                                         StatusText(std::atoi(line.substr(line.rfind('\t') + 1).c_str())) + "\n"
+                                   : line + "\n";
     }
-    EXPECT_EQ(withoutStatus, shown);
+    EXPECT_EQ(statusNamed, shown);
     EXPECT_NE(cli.find("\t4\n"), std::string::npos) << "the example holds a matched-up pair";
 
     ShowChemDlg summary(&frame, registry, wxSize(300, 300));

@@ -5,9 +5,11 @@
 #include <sstream>
 
 #include <wx/checkbox.h>
+#include <wx/config.h>
 #include <wx/radiobox.h>
 #include <wx/stattext.h>
 
+#include "app/ConfigStore.h"
 #include "chemistry/ChemMatchConfirmDlg.h"
 #include "chemistry/ChemMatchDlg.h"
 #include "chemistry/CompareChemDlg.h"
@@ -83,6 +85,59 @@ TEST_F(ChemistryWindowTest, AcceptingAfterConfirmationFreesBothFormerPartnersAnd
     EXPECT_TRUE(frame.IsModified());
 }
 
+TEST_F(ChemistryWindowTest, AnAcceptedMatchIsToldAndTheResultsAreMadeAgain) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    ann->AddChemistry(registry, bob->id, kChemistryHigh, true);
+    cat->AddChemistry(registry, bob->id, kChemistryMedium, true);
+    Table before, after;
+    std::string made, madeBefore;
+    wxTEST_DIALOG(Command(frame, ID_CHEMISTRY_MATCHING), Answer<ChemMatchDlg>([&](ChemMatchDlg* dlg) {
+                      dlg->GenerateResults();
+                      before = ListRows(dlg->ResultList());
+                      madeBefore = Utf8(dlg->MadeNote()->GetLabel());
+                      EXPECT_TRUE(SelectRow(dlg->ResultList(), "Ann Smith"));
+                      wxTEST_DIALOG(dlg->AcceptMatch(),
+                                    Answer<ChemMatchConfirmDlg>([](ChemMatchConfirmDlg*) { return wxID_OK; }));
+                      after = ListRows(dlg->ResultList());
+                      made = Utf8(dlg->MadeNote()->GetLabel());
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(before, (Table{{"Ann Smith", "Bob Jones", "High"}, {"Cat Smith", "NONE", ""}, {"NONE", "Dan Jones", ""}}));
+    EXPECT_EQ(madeBefore, "");
+    // Ann and Bob are matched up now, so neither is offered again; Bob is free for no one.
+    EXPECT_EQ(after, (Table{{"Cat Smith", "NONE", ""}, {"NONE", "Dan Jones", ""}}));
+    EXPECT_EQ(made, "Ann Smith and Bob Jones are now matched up.");
+    EXPECT_EQ(ann->partnerId, bob->id);
+}
+
+TEST_F(ChemistryWindowTest, TheChoicesAreKeptForTheNextOpening) {
+    NestrelFrame& frame = Build();
+    wxTEST_DIALOG(Command(frame, ID_CHEMISTRY_MATCHING), Answer<ChemMatchDlg>([&](ChemMatchDlg* dlg) {
+                      dlg->AgeBox()->SetSelection(1);
+                      dlg->Option(0)->SetValue(true);
+                      dlg->Option(3)->SetValue(true);
+                      return wxID_CANCEL;
+                  }));
+    int age = -1;
+    std::vector<bool> options;
+    wxTEST_DIALOG(Command(frame, ID_CHEMISTRY_MATCHING), Answer<ChemMatchDlg>([&](ChemMatchDlg* dlg) {
+                      age = dlg->AgeBox()->GetSelection();
+                      for (int i = 0; i < 4; ++i) options.push_back(dlg->Option(i)->GetValue());
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(age, 1);
+    EXPECT_EQ(options, (std::vector<bool>{true, false, false, true}));
+    // Kept where the matchmaker's size is kept; a damaged value gives the defaults.
+    EXPECT_EQ(ReadConfigText(ConfigKey::ChemMatchAge), "1");
+    wxConfigBase::Get()->Write(ConfigKey::ChemMatchAge, "7");
+    wxConfigBase::Get()->Write(ConfigKey::ChemMatchTownies, "yes");
+    const ChemMatchOptions read = ReadChemMatchOptions();
+    EXPECT_EQ(read.lifeStage, 2);
+    EXPECT_FALSE(read.townies);
+    EXPECT_TRUE(read.married);
+}
+
 TEST_F(ChemistryWindowTest, AcceptWithoutARowOnANoneRowOrWithAGonePartnerChangesNothing) {
     NestrelFrame& frame = Build();
     SimRegistry& registry = frame.Registry();
@@ -112,7 +167,7 @@ TEST_F(ChemistryWindowTest, ComparisonPutsTheWomanLeftAndShowsGoneSimsEmpty) {
     EXPECT_EQ(ListRows(dlg.List(0)), (Table{{"Bob Jones", "High"}}));
     EXPECT_EQ(ListRows(dlg.List(1)), (Table{{"Ann Smith", "High"}, {"", "Medium"}}));
     CompareChemDlg lonely(&frame, registry, -1, cat->id);
-    EXPECT_EQ(Utf8(lonely.Heading(0)->GetLabel()), "sim1");
+    EXPECT_EQ(Utf8(lonely.Heading(0)->GetLabel()), "(no Sim)");
     EXPECT_EQ(Utf8(lonely.Heading(1)->GetLabel()), "Cat Smith");
 }
 
@@ -153,6 +208,38 @@ TEST_F(ChemistryWindowTest, SummaryOpensOnTeensAndWritesTheReportSafely) {
     dlg.WriteChemistryFile();  // cancelled: nothing asked, nothing written
     SetFileNameAsker(previous);
     EXPECT_EQ(Slurp(base + ".txt"), "Yva Smith\n\t\tAnn Smith\nXav Jones\n");
+}
+
+TEST_F(ChemistryWindowTest, SummaryForgetsTheShownMatchOnAnotherAgeAndWritesNoEmptyReport) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    yva->SetPartner(registry, kStatusMarried, xav->id);
+    ShowChemDlg dlg(&frame, registry, wxSize(300, 300));
+    dlg.AgeBox()->SetSelection(1);
+    dlg.FillSimsOfAge(1);
+    dlg.SimList()->SetSelection(1);
+    dlg.ShowSimChemistry();
+    ASSERT_EQ(Utf8(dlg.MatchLabel()->GetLabel()), "Match: Xav Jones");
+    // Elders, as the radio box's event brings them: nobody is selected, nobody's match shown.
+    dlg.AgeBox()->SetSelection(0);
+    wxCommandEvent event(wxEVT_RADIOBOX, dlg.AgeBox()->GetId());
+    event.SetEventObject(dlg.AgeBox());
+    event.SetInt(0);
+    dlg.AgeBox()->GetEventHandler()->ProcessEvent(event);
+    EXPECT_TRUE(Entries(dlg.SimList()).empty());
+    EXPECT_EQ(Utf8(dlg.MatchLabel()->GetLabel()), "Match: ");
+    // No Elders: nothing to write, and the window says so without asking for a file.
+    int asked = 0;
+    FileNameAsker previous = SetFileNameAsker([&](const FileNameRequest&) {
+        ++asked;
+        return wxString::FromUTF8(root_ / "elders.txt");
+    });
+    wxTEST_DIALOG(dlg.WriteChemistryFile(),
+                  ExpectMessageBox(wxID_OK, "There are no Sims of this age to write.", "Message"));
+    SetFileNameAsker(previous);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(Slurp(root_ / "elders.txt"), "");
+    EXPECT_FALSE(std::ifstream(root_ / "elders.txt").good());
 }
 
 }  // namespace

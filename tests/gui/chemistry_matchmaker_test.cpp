@@ -4,10 +4,12 @@
 #include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/radiobut.h>
+#include <wx/stattext.h>
 
 #include "app/ConfigStore.h"
 #include "chemistry/ChemMatchConfirmDlg.h"
 #include "chemistry/ChemMatchDlg.h"
+#include "chemistry/CompareChemDlg.h"
 #include "chemistry/NeighborhoodMatchDlg.h"
 #include "chemistry_support.h"
 
@@ -42,7 +44,7 @@ TEST_F(ChemistryWindowTest, DefaultsShowTeensAndPairsWithTheirHearts) {
     EXPECT_EQ(Choices(dlg.StatusChoice()), (Names{"Committed", "Matched up"}));
     EXPECT_EQ(Entries(dlg.Females()), (Names{"Smith, Ann"}));
     EXPECT_EQ(Entries(dlg.Males()), (Names{"Jones, Bob"}));
-    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Dan Jones"}}));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Dan Jones", "Committed"}}));
     EXPECT_EQ(dlg.RowImage(0), 1);  // red
 
     dlg.Option(0)->SetValue(true);
@@ -77,7 +79,7 @@ TEST_F(ChemistryWindowTest, AddRemoveAndAddAgainWithMessagesAndTheModifiedStar) 
                       Select(dlg->Males(), "Jones, Bob");
                       dlg->StatusChoice()->SetSelection(1);
                       dlg->AddPair();
-                      EXPECT_EQ(ListRows(dlg->PairList()), (Table{{"Ann Smith", "Bob Jones"}}));
+                      EXPECT_EQ(ListRows(dlg->PairList()), (Table{{"Ann Smith", "Bob Jones", "Matched up"}}));
                       EXPECT_EQ(dlg->RowImage(0), 0);  // pink
                       EXPECT_EQ(Entries(dlg->Females()), (Names{"Smith, Cat"}));
                       dlg->PairList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
@@ -88,7 +90,7 @@ TEST_F(ChemistryWindowTest, AddRemoveAndAddAgainWithMessagesAndTheModifiedStar) 
                       Select(dlg->Males(), "Jones, Bob");
                       dlg->StatusChoice()->SetSelection(1);
                       dlg->AddPair();
-                      EXPECT_EQ(ListRows(dlg->PairList()), (Table{{"Ann Smith", "Bob Jones"}}));
+                      EXPECT_EQ(ListRows(dlg->PairList()), (Table{{"Ann Smith", "Bob Jones", "Matched up"}}));
                       EXPECT_EQ(dlg->RowImage(0), 0);
                       return wxID_OK;
                   }));
@@ -125,19 +127,60 @@ TEST_F(ChemistryWindowTest, PairingFreesFormerPartnersAndRemovingUnpairsTheRowsO
     EXPECT_EQ(ann->partnerId, bob->id);
 }
 
+// Opening the matchmaker on a neighborhood whose Teens are all linked both ways changes
+// nothing and leaves the file unmodified. Zed and Pat name each other while Sue names
+// Pat alone: the pair stands and Sue is single, shown once; only that repair marks the
+// file modified, and opening again changes nothing more.
+TEST_F(ChemistryWindowTest, OpeningListsAOneSidedLinkAsSingleAndKeepsTheMutualPair) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    cat->SetPartner(registry, kStatusCommitted, dan->id);
+    auto open = [&](const Names& females, const Names& males, const Table& rows) {
+        wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), Answer<NeighborhoodMatchDlg>([&](NeighborhoodMatchDlg* dlg) {
+                          EXPECT_EQ(Entries(dlg->Females()), females);
+                          EXPECT_EQ(Entries(dlg->Males()), males);
+                          EXPECT_EQ(ListRows(dlg->PairList()), rows);
+                          return wxID_CANCEL;
+                      }));
+    };
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob"}, Table{{"Cat Smith", "Dan Jones", "Committed"}});
+    EXPECT_FALSE(frame.IsModified());
+
+    Family* lee = AddFamily(registry, "Lee");
+    Sim* sue = Teen(registry, lee, "Sue", true);
+    Sim* zed = Teen(registry, lee, "Zed", true);
+    Sim* pat = Teen(registry, lee, "Pat", false);
+    zed->SetPartner(registry, kStatusCommitted, pat->id);
+    sue->status = kStatusCommitted;
+    sue->partnerId = pat->id;
+    frame.RefreshFamilies();
+    frame.SetModified(false);
+    const Table pairs{{"Cat Smith", "Dan Jones", "Committed"}, {"Pat Lee", "Zed Lee", "Committed"}};
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob", "Lee, Sue"}, pairs);
+    EXPECT_EQ(pat->partnerId, zed->id);
+    EXPECT_EQ(zed->partnerId, pat->id);
+    EXPECT_EQ(sue->partnerId, -1);
+    EXPECT_EQ(sue->status, kStatusSingle);
+    EXPECT_TRUE(frame.IsModified());
+
+    frame.SetModified(false);
+    open(Names{"Smith, Ann"}, Names{"Jones, Bob", "Lee, Sue"}, pairs);
+    EXPECT_FALSE(frame.IsModified());
+}
+
 TEST_F(ChemistryWindowTest, RowsSortByEitherColumn) {
     NestrelFrame& frame = Build();
     SimRegistry& registry = frame.Registry();
     ann->SetPartner(registry, kStatusCommitted, dan->id);
     cat->SetPartner(registry, kStatusCommitted, bob->id);
     NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
-    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones"}, {"Cat Smith", "Bob Jones"}}));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones", "Committed"}, {"Cat Smith", "Bob Jones", "Committed"}}));
     wxListEvent click(wxEVT_LIST_COL_CLICK, dlg.PairList()->GetId());
     click.m_col = 1;
     dlg.PairList()->GetEventHandler()->ProcessEvent(click);
-    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Bob Jones"}, {"Ann Smith", "Dan Jones"}}));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Bob Jones", "Committed"}, {"Ann Smith", "Dan Jones", "Committed"}}));
     dlg.SortRows(0);
-    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones"}, {"Cat Smith", "Bob Jones"}}));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones", "Committed"}, {"Cat Smith", "Bob Jones", "Committed"}}));
 }
 
 TEST_F(ChemistryWindowTest, ChildStoredInTheSettingsOpensOnChildWithOnlyMatchedUp) {
@@ -163,7 +206,7 @@ TEST_F(ChemistryWindowTest, ListsAreRefilledAfterChemistryMatchingAcceptsAMatch)
                                     Answer<ChemMatchConfirmDlg>([](ChemMatchConfirmDlg*) { return wxID_OK; }));
                       return wxID_CANCEL;
                   }));
-    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Bob Jones"}}));
+    EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Bob Jones", "Matched up"}}));
     EXPECT_EQ(Entries(dlg.Females()), (Names{"Smith, Cat"}));
     EXPECT_TRUE(dlg.Changed());
 }
@@ -200,6 +243,34 @@ TEST_F(ChemistryWindowTest, EmptyNeighborhoodAndUnusableStoredSizes) {
     EXPECT_EQ(ReadMatchmakerSize(), shown);
     frame.Registry().Clear();
     wxTEST_DIALOG(Command(frame, ID_MATCHMAKER), ExpectMessageBox(wxID_OK, "Empty Neighborhood!", "Message"));
+}
+
+TEST_F(ChemistryWindowTest, PairListHasHeadingsAndCompareChemComparesTheSelectedPair) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    cat->SetPartner(registry, kStatusCommitted, dan->id);
+    NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
+    std::vector<std::string> headings;
+    for (int c = 0; c < dlg.PairList()->GetColumnCount(); ++c) {
+        wxListItem column;
+        column.SetMask(wxLIST_MASK_TEXT);
+        dlg.PairList()->GetColumn(c, column);
+        headings.push_back(Utf8(column.GetText()));
+    }
+    EXPECT_EQ(headings, (Names{"Female", "Male", "Status"}));
+    // Ann and Bob chosen in the side lists, but the pair Cat and Dan chosen in the pair
+    // list: the button under the pair list compares that pair.
+    Select(dlg.Females(), "Smith, Ann");
+    Select(dlg.Males(), "Jones, Bob");
+    ASSERT_TRUE(SelectRow(dlg.PairList(), "Cat Smith"));
+    std::string left, right;
+    wxTEST_DIALOG(dlg.ComparePair(), Answer<CompareChemDlg>([&](CompareChemDlg* compare) {
+                      left = Utf8(compare->Heading(0)->GetLabel());
+                      right = Utf8(compare->Heading(1)->GetLabel());
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(left, "Cat Smith");
+    EXPECT_EQ(right, "Dan Jones");
 }
 
 }  // namespace

@@ -35,9 +35,12 @@ private:
 using AnswerFamily = Answer<NewFamilyDlg>;
 using AnswerSim = Answer<EditSimDialog>;
 
-/// Fills the basic page's first name and presses OK.
+/// Fills the basic page's first name and presses OK. A Sim without a sign is
+/// given the first one, as a player does who does not care which.
 inline int NameAndOk(EditSimDialog* dlg, const std::string& first) {
     dlg->Book()->BasicPage()->FirstName()->SetValue(wxString::FromUTF8(first));
+    if (dlg->Book()->BasicPage()->SignCombo()->GetSelection() == EditBasicInfoPage::SignComboEntry(-1))
+        dlg->Book()->BasicPage()->SignCombo()->SetSelection(EditBasicInfoPage::SignComboEntry(0));
     return dlg->Accept() ? wxID_OK : wxID_CANCEL;
 }
 

@@ -136,6 +136,28 @@ TEST_F(TreeSetupTest, ASimIsNotMadeItsOwnMother) {
     EXPECT_EQ(kids[0]->mom.simId, mom->id);
 }
 
+// Max is Mia's father; choosing Mia as Max's mother would close a loop. It is refused
+// with a message that names the loop, and nothing changes; Pam is still accepted.
+TEST_F(TreeSetupTest, ADescendantIsNotMadeAParent) {
+    NestrelFrame& frame = Build();
+    mom->dad.SetSim(dad->id);
+    wxTEST_DIALOG(frame.ProcessCommand(ID_CREATE_TREE),
+                  AnswerSetup([&](EnterFamilyTreeDlg* dlg) {
+                      Select(dlg, {"Max Lee"});
+                      Pick(dlg, true, "Lee, Mia");
+                      dlg->Apply();
+                      Pick(dlg, true, "Park, Pam");
+                      dlg->Apply();
+                      return wxID_OK;
+                  }),
+                  ExpectMessageBox(wxID_OK,
+                                   "Mia Lee cannot be the mother of Max Lee, who is her ancestor (each the parent of "
+                                   "the next: Max Lee > Mia Lee > Max Lee).",
+                                   "Message"));
+    EXPECT_EQ(mom->dad.simId, dad->id);
+    EXPECT_EQ(dad->mom.DisplayName(frame.Registry()), "Pam Park");
+}
+
 TEST_F(TreeSetupTest, FamiliesCannotBeSelectedAndRemoveCompletedHidesSims) {
     NestrelFrame& frame = Build();
     kids[1]->dad.SetName("Someone");

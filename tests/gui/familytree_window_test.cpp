@@ -11,8 +11,18 @@
 
 #include "common/FileNameAsker.h"
 #include "common/ResBitmap.h"
+#include <wx/print.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include <cmath>
+
+#include "editing/EditBasicInfoPage.h"
+#include "editing/EditSimDialog.h"
+#include "editing/EditSimListBook.h"
 #include "editing_support.h"
+#include "app/ConfigStore.h"
 #include "familytree/FTFrame.h"
 #include "familytree/TreeCanvas.h"
 #include "lists_support.h"
@@ -72,13 +82,16 @@ protected:
         EXPECT_GE(node, 0) << simId;
         return node < 0 ? "<no node>" : tree->Tree().Label(tree->Registry(), node);
     }
-    /// Deletes a Sim with the main window's Delete command, answering Yes.
-    static void DeleteThroughFrame(NestrelFrame& frame, const std::string& family, const std::string& first) {
+    /// Deletes a Sim with the main window's Delete command, answering Yes; `child` is the
+    /// child the question names, if any.
+    static void DeleteThroughFrame(NestrelFrame& frame, const std::string& family, const std::string& first,
+                                   const std::string& child = "") {
         ChooseFamily(frame, family);
         ChooseSim(frame, first);
-        wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
-                      ExpectMessageBox(wxID_YES, "Are you sure you want to delete " + first + " " + family + "?",
-                                       "Delete Item"));
+        std::string question = "Are you sure you want to delete " + first + " " + family + "?";
+        if (!child.empty())
+            question += "\n\nThis also changes:\nChild who keeps the deleted Sim as a typed-in parent: " + child;
+        wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM), ExpectMessageBox(wxID_YES, question, "Delete Item"));
     }
     Sim *gran = nullptr, *mom = nullptr, *dad = nullptr, *kid = nullptr;
 };
@@ -206,7 +219,7 @@ TEST_F(TreeWindowTest, FrameCommandsChangeTheChartUnderAnOpenWindowAndNewClosesI
     EXPECT_EQ(NodeLabel(tree, momId), "Mom");
     EXPECT_EQ(NodeLabel(tree, grandpaId), "Grandpa");
 
-    DeleteThroughFrame(frame, "Lee", "Mom");
+    DeleteThroughFrame(frame, "Lee", "Mom", "Kid Lee");
     ASSERT_EQ(registry.FindSim(momId), nullptr);
     PaintNow(tree);
     EXPECT_EQ(NodeLabel(tree, momId), "");
@@ -274,7 +287,7 @@ TEST_F(TreeWindowTest, LoadCommandReplacesTheNeighborhoodUnderAnOpenWindow) {
                       return dlg->Accept() ? wxID_OK : wxID_CANCEL;
                   }));
     DeleteThroughFrame(frame, "Lee", "Kid");
-    DeleteThroughFrame(frame, "Lee", "Gran");
+    DeleteThroughFrame(frame, "Lee", "Gran", "Mom Lee");
     PaintNow(first);
     PaintNow(second);
     EXPECT_EQ(NodeLabel(second, mom->id), "Mom");
@@ -328,13 +341,258 @@ TEST_F(TreeWindowTest, MissingToolPicturesAreDrawnFromTheCompiledInIcons) {
     ASSERT_NE(tree, nullptr);
     wxToolBar* tools = tree->GetToolBar();
     ASSERT_NE(tools, nullptr);
-    EXPECT_EQ(tools->GetToolsCount(), 4u);
-    for (int id : {FTFrame::ID_NEW_TREE, FTFrame::ID_CLOSE_TREE, FTFrame::ID_REFRESH_TREE, FTFrame::ID_SAVE_PICTURE}) {
+    for (int id = FTFrame::ID_NEW_TREE; id <= FTFrame::ID_PRINT_PREVIEW; ++id) {
         const wxToolBarToolBase* tool = tools->FindById(id);
         ASSERT_NE(tool, nullptr) << id;
         EXPECT_TRUE(tool->GetNormalBitmap().IsOk()) << id;
     }
     EXPECT_EQ(Utf8(tools->FindById(FTFrame::ID_CLOSE_TREE)->GetShortHelp()), "Close family tree display");
+    EXPECT_EQ(Utf8(tools->FindById(FTFrame::ID_REFRESH_TREE)->GetShortHelp()), "Refresh display");
+    EXPECT_EQ(Utf8(tools->FindById(FTFrame::ID_PRINT)->GetLabel()), "Print...");
+    EXPECT_EQ(Utf8(tools->FindById(FTFrame::ID_PRINT_PREVIEW)->GetLabel()), "Print Preview...");
+    tree->Close(true);
+}
+
+/// A tree window with a chart, for the zoom, click and orientation tests.
+class TreeChartWindowTest : public TreeWindowTest {
+protected:
+    /// The point of the canvas over the middle of a Sim's name, or (-1, -1).
+    static wxPoint PointOf(FTFrame* tree, int32_t simId) {
+        for (const ChartBox& box : tree->Layout().boxes) {
+            if (box.simId != simId) continue;
+            const double zoom = tree->Zoom();
+            const wxPoint chart(static_cast<int>((box.x + box.width / 2) * zoom),
+                                static_cast<int>((box.y + box.height / 2) * zoom));
+            return tree->Canvas()->CalcScrolledPosition(chart) + tree->Canvas()->ChartOffset();
+        }
+        return {-1, -1};
+    }
+    static void Mouse(FTFrame* tree, wxEventType type, const wxPoint& at, bool leftDown = false) {
+        wxMouseEvent event(type);
+        event.SetPosition(at);
+        event.SetEventObject(tree->Canvas());
+        event.m_leftDown = leftDown;
+        tree->Canvas()->GetEventHandler()->ProcessEvent(event);
+    }
+    static void Click(FTFrame* tree, const wxPoint& at) {
+        Mouse(tree, wxEVT_LEFT_DOWN, at, true);
+        Mouse(tree, wxEVT_LEFT_UP, at);
+    }
+    static void Wheel(FTFrame* tree, int rotation, bool control) {
+        wxMouseEvent event(wxEVT_MOUSEWHEEL);
+        event.SetPosition(wxPoint(10, 10));
+        event.SetEventObject(tree->Canvas());
+        event.m_wheelRotation = rotation;
+        event.m_wheelDelta = 120;
+        event.m_controlDown = control;
+        tree->Canvas()->GetEventHandler()->ProcessEvent(event);
+    }
+    static void Switch(FTFrame* tree, int id, bool on) {
+        tree->GetToolBar()->ToggleTool(id, on);
+        wxCommandEvent click(wxEVT_MENU, id);
+        click.SetInt(on ? 1 : 0);
+        click.SetEventObject(tree);
+        tree->GetEventHandler()->ProcessEvent(click);
+    }
+    static bool HasName(FTFrame* tree, const std::string& text) {
+        for (const ChartBox& box : tree->Layout().boxes)
+            if (box.text == text) return true;
+        return false;
+    }
+    FTFrame* OpenOnDeepest(NestrelFrame& frame) {
+        FTFrame* tree = OpenTree(frame);
+        if (tree == nullptr) return nullptr;
+        tree->SetSize(750, 640);
+        PumpEvents();
+        wxTEST_DIALOG(Tool(tree, FTFrame::ID_NEW_TREE), ExpectMessageBox(wxID_YES, "", "Question"));
+        return tree;
+    }
+};
+
+TEST_F(TreeChartWindowTest, ZoomToolsWheelAndFitScaleTheScrollableArea) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    FTFrame* tree = OpenOnDeepest(frame);
+    ASSERT_NE(tree, nullptr);
+    PaintNow(tree);
+    const ChartLayout layout = tree->Layout();
+    ASSERT_FALSE(layout.Empty());
+    // A small chart opens at normal size, the scrollable area the chart's size.
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 1.0);
+    EXPECT_EQ(tree->Canvas()->ChartArea(), wxSize(layout.width, layout.height));
+
+    Tool(tree, FTFrame::ID_ZOOM_IN);
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 1.25);
+    EXPECT_EQ(tree->Canvas()->ChartArea().x, static_cast<int>(std::ceil(layout.width * 1.25)));
+    Wheel(tree, 120, true);
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 1.5);
+    Wheel(tree, -120, false);  // without Ctrl the wheel scrolls
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 1.5);
+    Wheel(tree, -120, true);
+    Tool(tree, FTFrame::ID_ZOOM_OUT);
+    Tool(tree, FTFrame::ID_ZOOM_OUT);
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 0.8);
+    Tool(tree, FTFrame::ID_ZOOM_FIT);
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 1.0);  // fits at normal size: never enlarged
+    PaintNow(tree);
+
+    // The keys: Ctrl with plus, minus and 0 are the window's accelerators.
+    wxAcceleratorTable* keys = tree->GetAcceleratorTable();
+    ASSERT_TRUE(keys != nullptr && keys->IsOk());
+    tree->Close(true);
+}
+
+TEST_F(TreeChartWindowTest, AChartTooWideToReadFittedOpensAtNormalSizeAtTheRootAndFitsOnRequest) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    // Six full generations of long names: far wider than the window.
+    Family* lee = AddFamily(registry, "Lee");
+    int serial = 0;
+    Sim* root = AddMember(registry, lee, "RootOfALongFamily", kLeo, false);
+    std::vector<Sim*> level{root};
+    for (int g = 1; g < 6; ++g) {
+        std::vector<Sim*> above;
+        for (Sim* sim : level) {
+            Sim* mom = AddMember(registry, lee, "MotherLong" + std::to_string(++serial), kLeo, false);
+            Sim* dad = AddMember(registry, lee, "FatherLong" + std::to_string(++serial), kLeo, true);
+            sim->mom.SetSim(mom->id);
+            sim->dad.SetSim(dad->id);
+            above.push_back(mom);
+            above.push_back(dad);
+        }
+        level = std::move(above);
+    }
+    FTFrame* tree = OpenOnDeepest(frame);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->Tree().RootSimId(), root->id);
+    EXPECT_DOUBLE_EQ(tree->Zoom(), 1.0);
+    // Scrolled to the root at the bottom middle: the root's name is in view.
+    const wxPoint at = PointOf(tree, root->id);
+    const wxSize client = tree->Canvas()->GetClientSize();
+    EXPECT_TRUE(at.x >= 0 && at.y >= 0 && at.x < client.x && at.y < client.y) << at.x << "," << at.y;
+    EXPECT_EQ(tree->Canvas()->ChartArea(), wxSize(tree->Layout().width, tree->Layout().height));
+    EXPECT_GT(tree->Canvas()->GetScrollRange(wxHORIZONTAL) * 10, client.x);
+
+    Tool(tree, FTFrame::ID_ZOOM_FIT);
+    EXPECT_LT(tree->Zoom(), 0.6);
+    EXPECT_LE(tree->Canvas()->ChartArea().x, client.x + 1);
+    EXPECT_LE(tree->Canvas()->ChartArea().y, client.y + 1);
+
+    // Spread over pages it needs several; fitted, one.
+    // The preview counts the pages when it first draws one.
+    if (wxPrintPreview* spread = tree->PrintPreview(false)) {
+        PumpEvents();
+        EXPECT_GT(spread->GetMaxPage(), 1);
+        spread->GetFrame()->Close(true);
+        wxPrintPreview* fitted = tree->PrintPreview(true);
+        ASSERT_NE(fitted, nullptr);
+        PumpEvents();
+        EXPECT_EQ(fitted->GetMaxPage(), 1);
+        fitted->GetFrame()->Close(true);
+    } else {
+        ADD_FAILURE() << "no print preview";
+    }
+    PumpEvents();
+    tree->Close(true);
+}
+
+TEST_F(TreeChartWindowTest, ClickingANameMakesItTheRootAndDoubleClickingEditsIt) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    FTFrame* tree = OpenOnDeepest(frame);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->Tree().RootSimId(), kid->id);
+    // A click beside the names changes nothing.
+    Click(tree, wxPoint(1, 1));
+    EXPECT_EQ(tree->Tree().RootSimId(), kid->id);
+
+    const wxPoint atMom = PointOf(tree, mom->id);
+    ASSERT_GE(atMom.x, 0);
+    Click(tree, atMom);
+    EXPECT_EQ(tree->Tree().RootSimId(), mom->id);
+    EXPECT_TRUE(HasName(tree, "Gran"));
+    EXPECT_FALSE(HasName(tree, "Kid"));
+
+    // A drag pans and chooses nothing.
+    const wxPoint atGran = PointOf(tree, gran->id);
+    Mouse(tree, wxEVT_LEFT_DOWN, atGran, true);
+    Mouse(tree, wxEVT_MOTION, atGran + wxPoint(40, 40), true);
+    Mouse(tree, wxEVT_LEFT_UP, atGran + wxPoint(40, 40));
+    EXPECT_EQ(tree->Tree().RootSimId(), mom->id);
+
+    // A double click on Gran: the first click makes her the root, the double click opens
+    // the Edit Sim dialog on her; a changed name shows in the chart.
+    wxMilliSleep(700);  // not part of a double click with the click before
+    const wxPoint again = PointOf(tree, gran->id);
+    wxTEST_DIALOG(
+        {
+            Click(tree, again);
+            Mouse(tree, wxEVT_LEFT_DCLICK, again, true);
+        },
+        Answer<EditSimDialog>([](EditSimDialog* dlg) {
+            EXPECT_EQ(Utf8(dlg->GetTitle()), "Editing Gran Lee");
+            dlg->Book()->BasicPage()->FirstName()->SetValue("Granny");
+            return dlg->Accept() ? wxID_OK : wxID_CANCEL;
+        }));
+    EXPECT_EQ(tree->Tree().RootSimId(), gran->id);
+    EXPECT_EQ(gran->firstName, "Granny");
+    EXPECT_TRUE(frame.IsModified());
+    EXPECT_TRUE(HasName(tree, "Granny"));
+    tree->Close(true);
+}
+
+TEST_F(TreeChartWindowTest, OrientationIsRememberedAndDescendantsAndRefreshRebuildTheChart) {
+    NestrelFrame& frame = Build();
+    Family3(frame.Registry());
+    frame.RefreshFamilies();
+    FTFrame* tree = OpenOnDeepest(frame);
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->Orientation(), ChartOrientation::Upright);
+    const ChartBox root = tree->Layout().boxes[0];
+    EXPECT_EQ(root.y + root.height + 20, tree->Layout().height);  // the root at the bottom
+
+    Switch(tree, FTFrame::ID_SIDEWAYS, true);
+    EXPECT_EQ(tree->Orientation(), ChartOrientation::Sideways);
+    EXPECT_EQ(tree->Layout().boxes[0].x, 20);  // the root at the left
+    EXPECT_EQ(ReadConfigText(ConfigKey::TreeSideways), "1");
+    // A new window opens sideways.
+    FTFrame* second = OpenTree(frame);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->Orientation(), ChartOrientation::Sideways);
+    EXPECT_TRUE(second->GetToolBar()->GetToolState(FTFrame::ID_SIDEWAYS));
+    second->Close(true);
+    Switch(tree, FTFrame::ID_SIDEWAYS, false);
+    EXPECT_EQ(ReadConfigText(ConfigKey::TreeSideways), "0");
+
+    // Descendants of Gran: Mom below her, Kid below Mom.
+    tree->ShowSim(gran->id);
+    Switch(tree, FTFrame::ID_DESCENDANTS, true);
+    EXPECT_EQ(tree->Kind(), ChartKind::Descendants);
+    EXPECT_TRUE(HasName(tree, "Mom"));
+    EXPECT_TRUE(HasName(tree, "Kid"));
+    EXPECT_EQ(tree->Layout().boxes[0].y, 20);  // the root at the top
+
+    // A child added after the window opened shows after "Refresh display".
+    Sim* late = AddMember(frame.Registry(), frame.Registry().families.FindByName("Lee"), "Late", kLeo, false);
+    late->mom.SetSim(gran->id);
+    PaintNow(tree);
+    EXPECT_FALSE(HasName(tree, "Late"));
+    Tool(tree, FTFrame::ID_REFRESH_TREE);
+    EXPECT_EQ(tree->Tree().RootSimId(), gran->id);
+    EXPECT_TRUE(HasName(tree, "Late"));
+    PaintNow(tree);
+    // When the root's Sim is gone, the rebuilt chart is empty.
+    ChooseFamily(frame, "Lee");
+    ChooseSim(frame, "Gran");
+    wxTEST_DIALOG(frame.ProcessCommand(ID_DELETE_SIM),
+                  ExpectMessageBox(wxID_YES,
+                                   "Are you sure you want to delete Gran Lee?\n\nThis also changes:\nChildren who keep "
+                                   "the deleted Sim as a typed-in parent: Mom Lee, Late Lee",
+                                   "Delete Item"));
+    Tool(tree, FTFrame::ID_REFRESH_TREE);
+    EXPECT_EQ(tree->Tree().RootSimId(), -1);
+    EXPECT_TRUE(tree->Layout().Empty());
+    PaintNow(tree);
     tree->Close(true);
 }
 

@@ -1,6 +1,9 @@
 // The family and Sim lists of the main window: their rows, selection and the list
 // commands that change the neighborhood (delete, refresh) or need a selection (edit).
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "lists_support.h"
 #include "support/FrameFixture.h"
@@ -198,6 +201,51 @@ TEST_F(FamilyListTest, DeleteFromTheMenuKeepsTheOtherMembers) {
                   ExpectMessageBox(wxID_YES, "Are you sure you want to delete Bo Pair?"));
     EXPECT_EQ(Rows(FamilyBox(frame)), std::vector<std::string>{"Pair (0)"});
     EXPECT_EQ(Rows(SimBox(frame)), std::vector<std::string>{"Ann Pair (Leo)(0)"});
+}
+
+// Deleting a mother in the example neighborhood: the question names the children and
+// friends it changes; her children keep her as a typed-in mother, which the saved file
+// holds (the checker finds nothing wrong, the chart draws her with "(d)") and a reload
+// keeps.
+TEST_F(FamilyListTest, DeletedParentStaysATypedInParentThroughSaveAndReload) {
+    NestrelFrame& frame = BuildFrame();
+    ASSERT_TRUE(frame.LoadFile(SourceDir() + "/resources/Data/Example.NBD"));
+    frame.RefreshFamilies();
+    ChooseFamily(frame, "Hartwell");
+    ChooseSim(frame, "Edna");
+    wxTEST_DIALOG(Press(frame, ID_DELETE_SIM),
+                  ExpectMessageBox(wxID_YES,
+                                   "Are you sure you want to delete Edna Hartwell?\n\n"
+                                   "This also changes:\n"
+                                   "Children who keep the deleted Sim as a typed-in parent: Walter Hartwell, "
+                                   "Eleanor Ashford\n"
+                                   "Friends who lose a friend: Agnes Bell, Beatrice Ashford, Ruth Holloway",
+                                   "Delete Item"));
+    ASSERT_EQ(frame.Registry().FindSimByName("Edna Hartwell"), nullptr);
+    const std::string path = root_ / "deleted.NBD";
+    ASSERT_TRUE(frame.SaveTo(path));
+
+    auto cli = [&](const std::string& arguments) {
+        const std::string out = root_ / "cli.txt";
+        const std::string command =
+            std::string(NESTREL_CLI) + " --inst '" + installDir_ + "' " + arguments + " > '" + out + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        std::ifstream in(out);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    EXPECT_EQ(cli("check '" + path + "'"), path + ": no problems found\n");
+    const std::string chart = cli("tree '" + path + "' 'Walter Hartwell'");
+    EXPECT_NE(chart.find("  Mother: Edna Hartwell(d)\n"), std::string::npos) << chart;
+
+    ASSERT_TRUE(frame.LoadFile(path));
+    for (const char* child : {"Walter Hartwell", "Eleanor Ashford"}) {
+        const Sim* sim = frame.Registry().FindSimByName(child);
+        ASSERT_NE(sim, nullptr) << child;
+        EXPECT_FALSE(sim->mom.isSim) << child;
+        EXPECT_EQ(sim->mom.DisplayName(frame.Registry()), "Edna Hartwell") << child;
+    }
 }
 
 TEST_F(FamilyListTest, DeleteWithoutASelectedSimOnlyTellsTheUser) {

@@ -77,6 +77,8 @@ TEST_F(MovesTest, HomelessListShowsNewestFirstAndMovesInAndDeletes) {
     Sim* hal = AddMember(registry, home, "Hal", kLeo, true);
     hal->AddFriend(registry, ann->id, true);
     hal->SetPartner(registry, kStatusMarried, ann->id);
+    Sim* kit = AddMember(registry, home, "Kit", kLeo, false);
+    kit->mom.SetSim(ann->id);
     frame.RefreshFamilies();
     const int32_t bId = b->id;
 
@@ -95,7 +97,11 @@ TEST_F(MovesTest, HomelessListShowsNewestFirstAndMovesInAndDeletes) {
                   }),
                   ExpectMessageBox(wxID_YES,
                                    "Are you sure you want to delete the entire family A? This will delete the friend "
-                                   "connections too.",
+                                   "connections too.\n\n"
+                                   "This also changes:\n"
+                                   "Partner who becomes Single: Hal Home\n"
+                                   "Child who keeps the deleted Sim as a typed-in parent: Kit Home\n"
+                                   "Friend who loses a friend: Hal Home",
                                    "Delete Family?"));
     EXPECT_FALSE(registry.families.FindById(bId)->homeless);
     EXPECT_TRUE(frame.IsModified());
@@ -103,6 +109,8 @@ TEST_F(MovesTest, HomelessListShowsNewestFirstAndMovesInAndDeletes) {
     EXPECT_EQ(registry.FindSimByName("Ann A"), nullptr);
     EXPECT_TRUE(hal->friendIds.empty());
     EXPECT_EQ(hal->partnerId, -1);
+    EXPECT_FALSE(kit->mom.isSim);
+    EXPECT_EQ(kit->mom.DisplayName(registry), "Ann A");
 }
 
 TEST_F(MovesTest, HomelessListShowsNamesStoredInTwoEncodings) {
@@ -148,11 +156,14 @@ TEST_F(MovesTest, MoveOutRefusesATakenNameThenAnnouncesTheNewFamily) {
                       EXPECT_FALSE(dlg->Accept());  // the name is taken
                       dlg->NameField()->SetValue("Le]e");
                       EXPECT_FALSE(dlg->Accept());
-                      dlg->NameField()->SetValue("Park");
+                      dlg->NameField()->SetValue("Lee ");  // taken once the blank goes
+                      EXPECT_FALSE(dlg->Accept());
+                      dlg->NameField()->SetValue(" Park ");
                       return dlg->Accept() ? wxID_OK : wxID_CANCEL;
                   }),
                   ExpectMessageBox(wxID_OK, "The new name is already taken.", "Message"),
                   ExpectMessageBox(wxID_OK, "A family name cannot contain ']' or a line break.", "Message"),
+                  ExpectMessageBox(wxID_OK, "The new name is already taken.", "Message"),
                   ExpectMessageBox(wxID_OK, "Park family created in Homeless List", "Message"));
     Family* park = registry.families.FindByName("Park");
     ASSERT_NE(park, nullptr);

@@ -105,6 +105,8 @@ TEST_F(GroupsDialogTest, InformationShowsTheFiguresAndOpensTheAspirations) {
     frame.Registry().FindSimByName("Bea dale")->aspiration = 2;
     kid_->aspiration = 2;
     std::vector<std::string> values, summary, listed, afterNew;
+    std::string note;
+    std::vector<std::pair<std::string, size_t>> countedAndListed;
     wxTEST_DIALOG(frame.ProcessCommand(ID_FILE_PROPERTIES),
                   AnswerInfo([&](ShowHoodPrptyDlg* dlg) {
                       EXPECT_EQ(Label(dlg), "Neighborhood Information");
@@ -116,17 +118,59 @@ TEST_F(GroupsDialogTest, InformationShowsTheFiguresAndOpensTheAspirations) {
                       summary = ReportRows(dlg->Summary());
                       Activate(dlg->Summary(), 2);
                       listed = Entries(dlg->SimsList());
+                      for (long row = 0; row < dlg->Summary()->GetItemCount(); ++row) {
+                          Activate(dlg->Summary(), row);
+                          countedAndListed.emplace_back(std::string(dlg->Summary()->GetItemText(row, 1).utf8_str()),
+                                                        dlg->SimsList()->GetCount());
+                      }
+                      note = Label(dlg->Note());
                       return wxID_OK;
                   }));
-    EXPECT_EQ(values, (std::vector<std::string>{"Town.NBD", "2", "5", "3 (60.0%)", "2 (40.0%)", "2 (40.0%)"}));
-    EXPECT_EQ(summary, (std::vector<std::string>{"None\t3", "Knowledge\t0", "Family\t2", "Romance\t0", "Pleasure\t0",
+    EXPECT_EQ(values, (std::vector<std::string>{"Town.NBD", "2", "0", "5", "3 (60.0%)", "2 (40.0%)", "2 (40.0%)"}));
+    // Only Vlad counts: Zed, Teo and Bea are Townies, amy a Child.
+    EXPECT_EQ(summary, (std::vector<std::string>{"None\t1", "Knowledge\t0", "Family\t0", "Romance\t0", "Pleasure\t0",
                                                  "Money\t0", "Popularity\t0"}));
-    EXPECT_EQ(listed, std::vector<std::string>{});  // Bea is a Townie, amy a Child
+    EXPECT_EQ(listed, std::vector<std::string>{});
+    // Every count is the length of the list it opens.
+    ASSERT_EQ(countedAndListed.size(), 7u);
+    for (const auto& [counted, listedCount] : countedAndListed) EXPECT_EQ(counted, std::to_string(listedCount));
+    EXPECT_EQ(note, "Children and Townies are not counted or listed: 4 left out.");
 
     // After New the counts are zeros, not those of the neighborhood that was.
     frame.ResetNeighborhood();
     AspirationDlg dlg(&frame, frame.Registry());
     for (const std::string& row : ReportRows(dlg.Summary())) EXPECT_EQ(row.substr(row.find('\t')), "\t0") << row;
+}
+
+TEST_F(GroupsDialogTest, InformationCountsHomelessFamiliesApartAndNamesTheNeighborhoodAfterNew) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    Family* gone = AddFamily(registry, "Gone");
+    AddMember(registry, gone, "Hal", kLeo, true);
+    registry.SetHomeless(gone, true);
+    frame.RefreshFamilies();
+    auto shownValues = [&] {
+        std::vector<std::string> values;
+        wxTEST_DIALOG(frame.ProcessCommand(ID_FILE_PROPERTIES), AnswerInfo([&](ShowHoodPrptyDlg* dlg) {
+                          for (wxStaticText* v : dlg->Values()) values.push_back(Label(v));
+                          return wxID_OK;
+                      }));
+        return values;
+    };
+    std::vector<std::string> values = shownValues();
+    ASSERT_EQ(values.size(), 7u);
+    // As many families as the main window lists, and the homeless one apart.
+    EXPECT_EQ(values[1], std::to_string(FamilyBox(frame)->GetCount()));
+    EXPECT_EQ(values[1], "2");
+    EXPECT_EQ(values[2], "1");
+    EXPECT_EQ(values[3], "6");
+
+    // After New the window names the new, unsaved neighborhood, not the old file.
+    wxTEST_DIALOG(frame.ProcessCommand(ID_NEW), ExpectMessageBox(wxID_NO, "Do you want to save your Sim data?"));
+    values = shownValues();
+    ASSERT_EQ(values.size(), 7u);
+    EXPECT_EQ(values[0], "Unsaved");
+    EXPECT_EQ(values[1], "0");
 }
 
 }  // namespace

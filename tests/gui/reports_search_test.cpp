@@ -1,6 +1,7 @@
 // The Sim search, the Sim information card and its friend list, opened from the main
 // window's commands.
 #include <wx/button.h>
+#include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
 #include "reports/SimSearch.h"
@@ -195,6 +196,18 @@ TEST_F(SearchDialogTest, FamilyNamesListEveryFamilyInNameOrderAndChangeNothing) 
     for (const Family* f : registry.families) after.push_back(f->name);
     EXPECT_EQ(after, before) << "the neighborhood keeps its order";
     EXPECT_FALSE(frame.IsModified());
+}
+
+TEST_F(SearchDialogTest, TheCardShowsItsHeartOnlyBesideAMatch) {
+    NestrelFrame& frame = Build();
+    ShowSimDlg single(&frame, frame.Registry(), ann_->id);
+    ASSERT_NE(single.Heart(), nullptr) << "the heart picture is shipped";
+    EXPECT_EQ(Label(single.Values()[4]), "None");
+    EXPECT_FALSE(single.Heart()->IsShown());
+    ShowSimDlg married(&frame, frame.Registry(), bob_->id);
+    ASSERT_NE(married.Heart(), nullptr);
+    EXPECT_EQ(Label(married.Values()[4]), "ANN Jones");
+    EXPECT_TRUE(married.Heart()->IsShown());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Pictures of the career windows, on the shipped career table.
-#include <wx/listbox.h>
+#include <wx/checklst.h>
 
 #include "ShotRegistry.h"
 #include "app/NestrelFrame.h"
@@ -22,7 +22,7 @@ ShotRegistration findCareerShot("find-career", [](ShotContext& shot) -> wxWindow
     // career window is not shown.
     auto* owner = new CareerDlg(&shot.frame, &shot.frame.CareerInfo().careers);
     auto* dlg = new FindCareerDlg(owner, &shot.frame.CareerInfo().careers);
-    for (int skill : {0, 3, 5}) dlg->Skills()->SetSelection(skill);  // Cooking, Body, Creativity
+    for (int skill : {0, 3, 5}) dlg->ToggleSkill(skill);  // Cooking, Body, Creativity
     dlg->MatchSkills();
     return dlg;
 });

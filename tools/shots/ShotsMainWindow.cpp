@@ -33,4 +33,13 @@ MessageShotRegistration deleteQuestion("delete-sim-question", [](ShotContext& c)
 
 MessageShotRegistration saveQuestion("save-question", [](ShotContext& c) { Command(c.frame, ID_NEW); });
 
+// A copy as the timer writes it, offered as at the start after a crash. Closed, the
+// question keeps the copy aside in the staged state folder; the neighborhood stays.
+MessageShotRegistration recoveryQuestion("recovery-question", [](ShotContext& c) {
+    c.frame.SetModified(true);
+    c.frame.WriteRecoveryCopy();
+    c.frame.SetModified(false);
+    c.frame.OfferRecovery(c.frame.CurrentFile());
+});
+
 }  // namespace

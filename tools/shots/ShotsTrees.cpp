@@ -5,6 +5,8 @@
 #include "familytree/EnterFamilyTreeDlg.h"
 #include "familytree/FTFrame.h"
 #include "model/Family.h"
+#include "model/Sim.h"
+#include "model/SimRegistry.h"
 #include "moves/HomelessDlg.h"
 #include "moves/MoveOutDlg.h"
 #include "moves/TransferDlg.h"
@@ -47,7 +49,35 @@ ShotRegistration pickShot("pick-a-sim", [](ShotContext& shot) -> wxWindow* {
 
 ShotRegistration treeShot("family-tree", [](ShotContext& shot) -> wxWindow* {
     auto* tree = new FTFrame(&shot.frame, shot.frame.Registry());
+    tree->Show();
     tree->ShowDeepest();
+    return tree;
+});
+
+ShotRegistration sidewaysShot("family-tree-sideways", [](ShotContext& shot) -> wxWindow* {
+    auto* tree = new FTFrame(&shot.frame, shot.frame.Registry());
+    tree->Show();
+    tree->ShowDeepest();
+    tree->SetOrientation(ChartOrientation::Sideways);
+    return tree;
+});
+
+ShotRegistration descendantsShot("family-tree-descendants", [](ShotContext& shot) -> wxWindow* {
+    auto* tree = new FTFrame(&shot.frame, shot.frame.Registry());
+    tree->Show();
+    // The Sim with the most descendants: one of the oldest generation of the biggest family.
+    tree->ShowDeepest();
+    tree->SetKind(ChartKind::Descendants);
+    int32_t best = -1;
+    size_t most = 0;
+    for (const Sim* sim : shot.frame.Registry().allSims) {
+        tree->ShowSim(sim->id);
+        if (tree->Layout().boxes.size() > most) {
+            most = tree->Layout().boxes.size();
+            best = sim->id;
+        }
+    }
+    tree->ShowSim(best);
     return tree;
 });
 

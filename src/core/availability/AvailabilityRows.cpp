@@ -4,6 +4,7 @@
 #include "app/SimOrder.h"
 #include "base/Translate.h"
 #include "base/Utf8Text.h"
+#include "careers/SimCareerData.h"
 #include "model/Family.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
@@ -38,17 +39,20 @@ std::vector<AvailabilityRow> BuildAvailabilityRows(const SimRegistry& registry, 
             // The hours are read once per Sim; most Sims of a large neighborhood are
             // busy at any one hour and cost no more than this.
             std::string hours = sim->CareerHours();
-            if (!IsAvailableWithHours(hours, sim->LifeStage(), false, hour)) continue;
+            const bool known = WorkingHoursKnown(sim->career);
+            if (known && !IsAvailableWithHours(hours, sim->LifeStage(), false, hour)) continue;
             AvailabilityRow row;
+            row.hoursKnown = known;
             row.simId = sim->id;
             // Each name decoded on its own, as the other lists show them.
             row.name = TextAsUtf8(sim->ResolvedLastName());
             row.name += ", ";
             AppendAsUtf8(row.name, sim->firstName);
-            row.hours = std::move(hours);
             row.male = sim->male;
+            // The order key asks what the main window's lists show for the Sim.
             if (!order.OrdersNothing())
-                keys.push_back(order.KeyFor(*sim, IsAvailableWithHours(row.hours, sim->LifeStage(), false, keyHour)));
+                keys.push_back(order.KeyFor(*sim, IsAvailableWithHours(hours, sim->LifeStage(), false, keyHour)));
+            row.hours = known ? std::move(hours) : tr("Unknown");
             rows.push_back(std::move(row));
         }
     }
@@ -57,4 +61,16 @@ std::vector<AvailabilityRow> BuildAvailabilityRows(const SimRegistry& registry, 
     sorted.reserve(rows.size());
     for (size_t index : order.Sort(keys)) sorted.push_back(std::move(rows[index]));
     return sorted;
+}
+
+bool WorkingHoursKnown(const SimCareerData& career) {
+    return career.definition != nullptr || career.careerCode <= kCareerEmployee;
+}
+
+std::string AvailabilityNote(const std::vector<AvailabilityRow>& rows) {
+    for (const AvailabilityRow& row : rows)
+        if (!row.hoursKnown)
+            return tr("Working hours are unknown without the career file. Sims whose hours are unknown "
+                      "show \"Unknown\": they may be at work.");
+    return std::string();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "base/Translate.h"
 #include "careers/CareerList.h"
 #include "model/Vocabulary.h"
 
@@ -30,7 +31,10 @@ CareerLevels CareerLevelRows(const CareerDefinition& career) {
 std::string CareerSkillsText(int32_t skills) {
     std::string text;
     for (int bit = 0; bit < kCareerSkillBits; ++bit)
-        if (skills & (1 << bit)) text += SkillText(bit + 1) + ", ";
+        if (skills & (1 << bit)) {
+            if (!text.empty()) text += ", ";
+            text += SkillText(bit + 1);
+        }
     return text;
 }
 
@@ -87,4 +91,15 @@ SkillMatch MatchSkills(const CareerList& careers, const std::vector<int32_t>& ch
             match.bestTwo.push_back(career->name);
     }
     return match;
+}
+
+std::string SkillCountText(size_t chosen) {
+    return tr("Skills chosen: ") + std::to_string(chosen) + tr(" of ") + std::to_string(kMaxMatchSkills);
+}
+
+std::string SkillMatchNote(size_t chosen, const SkillMatch& match) {
+    if (chosen < 2) return tr("Choose two or three skills to match.");
+    if (!match.allThree.empty() || !match.bestTwo.empty()) return std::string();
+    if (chosen == 2) return tr("No career needs both of these skills.");
+    return tr("No career needs two or more of these skills.");
 }

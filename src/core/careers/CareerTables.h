@@ -23,8 +23,8 @@ struct CareerLevels {
 };
 CareerLevels CareerLevelRows(const CareerDefinition& career);
 
-/// The skills a career needs, each name followed by ", " (the last one too); empty
-/// for a career that needs none.
+/// The skills a career needs, in table order and joined by ", "; empty for a career
+/// that needs none.
 std::string CareerSkillsText(int32_t skills);
 
 /// The "Career Skills" rows: career name and skills text, in list order.
@@ -56,3 +56,12 @@ struct SkillMatch {
     std::vector<std::string> bestTwo;
 };
 SkillMatch MatchSkills(const CareerList& careers, const std::vector<int32_t>& chosen);
+
+/// "Skills chosen: 2 of 3", the count the Find Career window shows beside its skills.
+std::string SkillCountText(size_t chosen);
+
+/// What the Find Career window says under its results after "&Match!", so that two
+/// empty lists never stand there without a word: a hint when fewer than two skills are
+/// chosen (nothing can match then), "no career" when both lists are empty, and the
+/// empty text when something was found.
+std::string SkillMatchNote(size_t chosen, const SkillMatch& match);

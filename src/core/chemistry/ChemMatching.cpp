@@ -116,7 +116,10 @@ namespace {
 void DropOneSidedLink(const SimRegistry& registry, Sim& sim) {
     if (sim.partnerId == -1) return;
     const Sim* partner = registry.FindSim(sim.partnerId);
-    if (partner == nullptr || partner == &sim || partner->partnerId != sim.id) sim.partnerId = -1;
+    if (partner == nullptr || partner == &sim || partner->partnerId != sim.id) {
+        registry.Touch(&sim);
+        sim.partnerId = -1;
+    }
 }
 
 }  // namespace

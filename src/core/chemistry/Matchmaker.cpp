@@ -92,6 +92,17 @@ bool MatchmakerLists::AddPairRow(Sim& sim) {
     Sim* partner = sim.Partner(registry_);
     // A Sim recorded as its own partner has no pair to show.
     if (partner == nullptr || partner == &sim) return false;
+    if (const Sim* other = partner->Partner(registry_);
+        partner->partnerId != sim.id && other != nullptr && other != partner && other->partnerId == partner->id) {
+        // The partner's own link is returned by another Sim: that pair stands,
+        // and this Sim's link, returned by nobody, goes. It is single now.
+        registry_.Touch(&sim);
+        sim.status = kStatusSingle;
+        sim.partnerId = -1;
+        changed_ = true;
+        AddEntry(sim);
+        return false;
+    }
     if (partner->status != sim.status || partner->partnerId != sim.id) {
         // The partner is made to agree with the Sim, and its own former
         // partner (when that one still points back) goes Single.
@@ -150,9 +161,11 @@ bool MatchmakerLists::Unpair(size_t index) {
         if (Sim* partner = sim->Partner(registry_);
             partner && partner != sim && partner->id != row.femaleId && partner->id != row.maleId &&
             partner->partnerId == sim->id) {
+            registry_.Touch(partner);
             partner->status = kStatusSingle;
             partner->partnerId = -1;
         }
+        registry_.Touch(sim);
         sim->status = kStatusSingle;
         sim->partnerId = -1;
         AddEntry(*sim);

@@ -45,8 +45,10 @@ public:
 
     /// Lists the pair of a Sim that has a partner; a partner whose own status or
     /// partner disagrees is first repaired to agree (its former partner freed)
-    /// and leaves the lists of singles. False when the Sim has no partner or the
-    /// pair is listed already.
+    /// and leaves the lists of singles. But when the partner's own link is to a
+    /// third Sim whose link returns it, that pair stands: this Sim's one-sided
+    /// link is cleared and the Sim is listed as single. False when no pair was
+    /// listed: no partner, a cleared link, or the pair listed already.
     bool AddPairRow(Sim& sim);
 
     /// Pairs a listed female and male with a status: both former partners go

@@ -28,10 +28,16 @@ void UnlinkUnregistered(SimRegistry& registry, Sim& sim, const std::vector<Sim*>
     // Registered Sims are found by id as usual.
     sim.Detach(registry);
     if (Sim* partner = registry.FindSim(sim.partnerId); partner && partner->partnerId == sim.id) {
+        registry.Touch(partner);
         partner->status = kStatusSingle;
         partner->partnerId = -1;
     }
     // Waiting Sims are not in the registry, so their links are looked at here.
+    // A waiting child keeps the discarded Sim as a typed-in parent, as the
+    // registry does for Sims it deletes.
+    auto keepParent = [&](ParentRef& ref) {
+        if ((ref.isSim || ref.name.empty()) && ref.simId == sim.id) ref.SetNameOf(sim);
+    };
     for (Sim* other : others) {
         if (other == &sim) continue;
         other->RemoveFriend(sim.id);
@@ -40,6 +46,8 @@ void UnlinkUnregistered(SimRegistry& registry, Sim& sim, const std::vector<Sim*>
             other->status = kStatusSingle;
             other->partnerId = -1;
         }
+        keepParent(other->mom);
+        keepParent(other->dad);
     }
     sim.partnerId = -1;
     sim.status = kStatusSingle;

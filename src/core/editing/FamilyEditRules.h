@@ -19,7 +19,8 @@ std::string CheckFamilyOk(const SimRegistry& registry, const Family& family, std
 
 /// Takes every link other Sims hold to a Sim that is about to be deleted
 /// without having been registered: friends, chemistry and partner, on the
-/// registered Sims and on the other waiting Sims.
+/// registered Sims and on the other waiting Sims; a waiting Sim that has it
+/// as mother or father keeps it as a typed-in parent.
 void UnlinkUnregistered(SimRegistry& registry, Sim& sim, const std::vector<Sim*>& others);
 
 /// The Sims a family dialog created that have not joined the family yet. It

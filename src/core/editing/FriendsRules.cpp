@@ -40,6 +40,12 @@ void SaveFriends(SimRegistry& registry, Sim& sim, const std::vector<int32_t>& id
     if (sim.family) sim.family->RecountFriends(registry);
 }
 
+bool SameFriendSet(std::vector<int32_t> a, std::vector<int32_t> b) {
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+}
+
 FriendSelection::FriendSelection(const SimRegistry& registry, const std::vector<int32_t>& start)
     : registry_(registry) {
     // Ids that no longer name a Sim are simply not taken over.

@@ -28,6 +28,10 @@ void SortFriendRows(std::vector<FriendRow>& rows, int column);
 /// no longer name a Sim are dropped.
 void SaveFriends(SimRegistry& registry, Sim& sim, const std::vector<int32_t>& ids);
 
+/// Whether two friend lists name the same Sims, whatever their order: the
+/// picker hands its selection back sorted by name, which alone is no change.
+bool SameFriendSet(std::vector<int32_t> a, std::vector<int32_t> b);
+
 /// The working selection of the friends picker: ids of Sims the registry
 /// knows, no two with the same full name (case ignored), shown in
 /// alphabetical order. It is a copy: the Sim changes only when the caller

@@ -49,6 +49,12 @@ std::vector<const Sim*> MatchCandidates(const Family& family, const Sim& sim, co
     return out;
 }
 
+int32_t ListedCandidate(int32_t chosenId, const std::vector<int32_t>& listedIds, int selected) {
+    if (selected >= 0 && selected < static_cast<int>(listedIds.size())) return listedIds[static_cast<size_t>(selected)];
+    if (chosenId != -1 && std::find(listedIds.begin(), listedIds.end(), chosenId) != listedIds.end()) return chosenId;
+    return -1;
+}
+
 bool MatchChoiceComplete(int32_t status, int32_t partnerId) { return status == kStatusSingle || partnerId != -1; }
 
 void ApplyMatch(SimRegistry& registry, Sim& sim, int32_t status, int32_t partnerId) {
@@ -56,6 +62,7 @@ void ApplyMatch(SimRegistry& registry, Sim& sim, int32_t status, int32_t partner
     // The new partner leaves its former partner, who must not keep pointing at it.
     if (Sim* partner = registry.FindSim(partnerId); partner && partner->partnerId != -1 && partner->partnerId != sim.id) {
         if (Sim* former = registry.FindSim(partner->partnerId); former && former->partnerId == partner->id) {
+            registry.Touch(former);
             former->status = kStatusSingle;
             former->partnerId = -1;
         }
@@ -89,6 +96,12 @@ std::vector<std::string> ChemistrySelection::Texts() const {
     std::vector<std::string> texts;
     for (const ChemistryEntry& e : entries_) texts.push_back(e.OtherFullName(registry_) + ", " + e.TypeName());
     return texts;
+}
+
+bool SameChemistryList(const std::vector<ChemistryEntry>& a, const std::vector<ChemistryEntry>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ChemistryEntry& x, const ChemistryEntry& y) {
+        return x.simId == y.simId && x.type == y.type;
+    });
 }
 
 std::vector<ChemistryEntry> ChemistryOf(const Sim& sim) {

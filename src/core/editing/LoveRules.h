@@ -32,6 +32,12 @@ std::vector<const Family*> MatchFamilies(const SimRegistry& registry, const Sim&
 /// gender with the gender filter, and among the Sim's friends with the friends filter.
 std::vector<const Sim*> MatchCandidates(const Family& family, const Sim& sim, const MatchFilter& filter);
 
+/// The match "Make Match" holds after its candidate list changed (a filter, a
+/// family chosen): the Sim selected in the list, else the chosen one while the
+/// list still shows it, else none (-1). A Sim the list no longer shows cannot
+/// be committed by OK.
+int32_t ListedCandidate(int32_t chosenId, const std::vector<int32_t>& listedIds, int selected);
+
 /// Whether "Make Match" may close: "Single", or a partner chosen.
 bool MatchChoiceComplete(int32_t status, int32_t partnerId);
 
@@ -56,6 +62,10 @@ private:
     const SimRegistry& registry_;
     std::vector<ChemistryEntry> entries_;
 };
+
+/// Whether two chemistry lists hold the same entries in the same order (the
+/// order decides what chemistry matching proposes).
+bool SameChemistryList(const std::vector<ChemistryEntry>& a, const std::vector<ChemistryEntry>& b);
 
 /// The Sim's chemistry entries as a list to edit.
 std::vector<ChemistryEntry> ChemistryOf(const Sim& sim);

@@ -1,9 +1,8 @@
 #include "familytree/TreeChart.h"
 
-#include <algorithm>
-#include <cstdint>
 
 #include "base/Translate.h"
+#include "familytree/ChartLayout.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 
@@ -27,10 +26,6 @@ Side ParentSide(const FamilyTree& tree, const SimRegistry& registry, int index, 
     return {-1, ParentLeafText(name)};
 }
 
-constexpr int kPictureMargin = 20;
-constexpr int kNameGap = 30;     // between a name's top and the bottom of the name above
-constexpr int kNamePadding = 16;  // free space beside each name in its span
-constexpr int kMaxLevels = 24;
 
 }  // namespace
 
@@ -84,69 +79,41 @@ std::vector<std::string> AncestorChartLines(const FamilyTree& tree, const SimReg
     return lines;
 }
 
-PicturePlan PlanPicture(const FamilyTree& tree, const SimRegistry& registry, TreePainter& measure, int maxWidth) {
-    PicturePlan plan;
+std::vector<std::string> DescendantChartLines(const FamilyTree& tree, const SimRegistry& registry) {
+    std::vector<std::string> lines;
     const int root = tree.RootIndex();
-    if (tree.SimOf(registry, root) == nullptr) return plan;
+    if (tree.SimOf(registry, root) == nullptr) return lines;
+    const std::vector<std::vector<int>> children = ChildNodes(tree, registry);
 
-    // The names of each generation, found level by level; a node is measured once per
-    // level however many ways lead to it.
-    std::vector<int> widest;
-    int textHeight = 0;
-    std::vector<int> level{root};
-    std::vector<int> seenAt(tree.Nodes().size(), -1);
-    for (int depth = 0; depth < kMaxLevels && !level.empty(); ++depth) {
-        int wide = 0;
-        std::vector<int> above;
-        std::vector<std::string> leaves;
-        for (int node : level) {
-            const TreePainter::Extent size = measure.Measure(tree.Label(registry, node));
-            wide = std::max(wide, size.width);
-            textHeight = std::max(textHeight, size.height);
-            for (bool mother : {true, false}) {
-                const Side side = ParentSide(tree, registry, node, mother);
-                if (side.node >= 0) {
-                    if (seenAt[static_cast<size_t>(side.node)] != depth + 1) {
-                        seenAt[static_cast<size_t>(side.node)] = depth + 1;
-                        above.push_back(side.node);
-                    }
-                } else if (!side.leaf.empty()) {
-                    leaves.push_back(side.leaf);
-                }
-            }
+    // Depth first with an explicit stack, as the ancestor chart.
+    struct Entry {
+        int node;
+        int depth;
+        bool exit;
+    };
+    std::vector<char> onPath(tree.Nodes().size(), 0);
+    std::vector<Entry> stack;
+    stack.push_back({root, 0, false});
+    while (!stack.empty()) {
+        const Entry entry = stack.back();
+        stack.pop_back();
+        const size_t node = static_cast<size_t>(entry.node);
+        if (entry.exit) {
+            onPath[node] = 0;
+            continue;
         }
-        if (static_cast<int>(widest.size()) <= depth) widest.resize(static_cast<size_t>(depth) + 1, 0);
-        widest[static_cast<size_t>(depth)] = std::max(widest[static_cast<size_t>(depth)], wide);
-        if (!leaves.empty() && depth + 1 < kMaxLevels) {
-            if (static_cast<int>(widest.size()) <= depth + 1) widest.resize(static_cast<size_t>(depth) + 2, 0);
-            for (const std::string& leaf : leaves) {
-                const TreePainter::Extent size = measure.Measure(leaf);
-                widest[static_cast<size_t>(depth) + 1] = std::max(widest[static_cast<size_t>(depth) + 1], size.width);
-                textHeight = std::max(textHeight, size.height);
-            }
+        std::string line(static_cast<size_t>(entry.depth) * 2, ' ');
+        if (entry.depth > 0) line += tr("Child: ");
+        line += tree.SimOf(registry, entry.node)->FullName();
+        if (onPath[node]) {
+            lines.push_back(line + " (repeat)");
+            continue;
         }
-        level = std::move(above);
+        lines.push_back(std::move(line));
+        onPath[node] = 1;
+        stack.push_back({entry.node, 0, true});
+        const std::vector<int>& kids = children[node];
+        for (size_t k = kids.size(); k-- > 0;) stack.push_back({kids[k], entry.depth + 1, false});
     }
-
-    // The most generations whose names all fit in the widest picture allowed.
-    int width = 0;
-    int generations = 0;
-    for (size_t depth = 0; depth < widest.size(); ++depth) {
-        const int64_t need = static_cast<int64_t>(widest[depth] + kNamePadding) << depth;
-        const int64_t candidate = std::max<int64_t>(width, need);
-        if (candidate > maxWidth && generations > 0) break;
-        width = static_cast<int>(std::min<int64_t>(candidate, maxWidth));
-        ++generations;
-    }
-    plan.generations = generations;
-    plan.width = width + 2 * kPictureMargin;
-    plan.height = generations * (textHeight + kNameGap) - kNameGap + 2 * kPictureMargin;
-    plan.rootX = kPictureMargin;
-    plan.rootY = plan.height - kPictureMargin - textHeight;
-    return plan;
-}
-
-void DrawPicture(const FamilyTree& tree, const SimRegistry& registry, TreePainter& painter, const PicturePlan& plan) {
-    if (plan.generations <= 0) return;
-    tree.Draw(registry, painter, plan.rootX, plan.rootY, plan.width - 2 * kPictureMargin, plan.generations);
+    return lines;
 }

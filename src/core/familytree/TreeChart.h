@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "familytree/FamilyTree.h"
-#include "familytree/TreePainter.h"
 
 class SimRegistry;
 
@@ -13,22 +12,9 @@ class SimRegistry;
 /// marked " (repeat)" and nothing is shown above it. Empty without a root.
 std::vector<std::string> AncestorChartLines(const FamilyTree& tree, const SimRegistry& registry);
 
-/// Where a saved picture of the chart draws: a size in which every generation's names
-/// fit side by side, and the root's position in it.
-struct PicturePlan {
-    int width = 0;
-    int height = 0;
-    int rootX = 0;
-    int rootY = 0;
-    int generations = 0;  // how many generations are drawn, "(d)" names included
-};
-
-/// Lays out a picture of the root's chart: the width comes from the widest name of each
-/// generation (each generation has half the width of the one below), never more than
-/// `maxWidth`; generations that would not fit are left out. `measure` gives the sizes of
-/// texts in the picture's font. A tree without a root gets a zero plan.
-PicturePlan PlanPicture(const FamilyTree& tree, const SimRegistry& registry, TreePainter& measure,
-                        int maxWidth = 16000);
-
-/// Draws the root's chart into a plan's area.
-void DrawPicture(const FamilyTree& tree, const SimRegistry& registry, TreePainter& painter, const PicturePlan& plan);
+/// The descendant chart of the tree's root as text: the root's full name first; under
+/// each entry "Child: " with each of its children (the Sims whose mother or father it
+/// is, in the order of the neighborhood's list), two blanks deeper. A Sim already on
+/// the way down from the root is marked " (repeat)" and nothing is shown below it.
+/// Empty without a root.
+std::vector<std::string> DescendantChartLines(const FamilyTree& tree, const SimRegistry& registry);

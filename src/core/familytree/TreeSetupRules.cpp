@@ -1,12 +1,16 @@
 #include "familytree/TreeSetupRules.h"
 
+#include <deque>
+#include <unordered_map>
 
 #include "base/FileIO.h"
 #include "base/Text.h"
+#include "base/Translate.h"
 #include "base/Utf8Text.h"
 #include "model/Family.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
+#include "model/TextFormat.h"
 #include "model/Vocabulary.h"
 
 std::vector<SetupFamilyRow> SetupTreeRows(const SimRegistry& registry, bool removeCompleted) {
@@ -96,30 +100,74 @@ void ApplySide(ParentRef& ref, const ParentChoice& choice) {
 
 }  // namespace
 
+std::vector<std::string> AncestorLoop(const SimRegistry& registry, int32_t childId, int32_t parentId) {
+    const Sim* child = registry.FindSim(childId);
+    const Sim* start = registry.FindSim(parentId);
+    if (child == nullptr || start == nullptr || child == start) return {};
+    // Up from the would-be parent through its Sim parents, breadth first, each Sim
+    // once (the links may already hold loops); `below` leads back down the way found.
+    std::unordered_map<const Sim*, const Sim*> below{{start, nullptr}};
+    std::deque<const Sim*> queue{start};
+    while (!queue.empty()) {
+        const Sim* sim = queue.front();
+        queue.pop_front();
+        for (const ParentRef* ref : {&sim->mom, &sim->dad}) {
+            if (!ref->isSim && !ref->name.empty()) continue;  // a typed-in name ends the line
+            const Sim* parent = ref->Sim(registry);
+            if (parent == nullptr || !below.emplace(parent, sim).second) continue;
+            if (parent == child) {
+                std::vector<std::string> loop;
+                for (const Sim* step = child; step != nullptr; step = below[step]) loop.push_back(step->ShownFullName());
+                loop.push_back(child->ShownFullName());
+                return loop;
+            }
+            queue.push_back(parent);
+        }
+    }
+    return {};
+}
+
+namespace {
+
+std::string LoopMessage(const std::vector<std::string>& loop, bool mother) {
+    std::string chain;
+    for (const std::string& name : loop) chain += (chain.empty() ? "" : " > ") + name;
+    return FormatTextV(tr(mother ? "%s cannot be the mother of %s, who is her ancestor (each the parent of the "
+                                   "next: %s)."
+                                 : "%s cannot be the father of %s, who is his ancestor (each the parent of the "
+                                   "next: %s)."),
+                       loop[loop.size() - 2].c_str(), loop.front().c_str(), chain.c_str());
+}
+
+}  // namespace
+
 int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, const ParentChoice& mother,
-                 const ParentChoice& father, std::vector<std::string>* refused) {
+                 const ParentChoice& father, std::vector<std::string>* refused, std::vector<std::string>* loops) {
     int changed = 0;
     for (int32_t id : targets) {
         Sim* sim = registry.FindSim(id);
         if (sim == nullptr) continue;
         bool did = false;
         bool selfParent = false;
-        if (mother.set) {
-            if (mother.simId != -1 && mother.simId == sim->id) {
+        auto side = [&](ParentRef& ref, const ParentChoice& choice, bool isMother) {
+            if (!choice.set) return;
+            if (choice.simId != -1 && choice.simId == sim->id) {
                 selfParent = true;
-            } else {
-                ApplySide(sim->mom, mother);
-                did = true;
+                return;
             }
-        }
-        if (father.set) {
-            if (father.simId != -1 && father.simId == sim->id) {
-                selfParent = true;
-            } else {
-                ApplySide(sim->dad, father);
-                did = true;
+            if (choice.simId != -1) {
+                if (const std::vector<std::string> loop = AncestorLoop(registry, sim->id, choice.simId);
+                    !loop.empty()) {
+                    if (loops != nullptr) loops->push_back(LoopMessage(loop, isMother));
+                    return;
+                }
             }
-        }
+            registry.Touch(sim);
+            ApplySide(ref, choice);
+            did = true;
+        };
+        side(sim->mom, mother, true);
+        side(sim->dad, father, false);
         if (selfParent && refused != nullptr) refused->push_back(sim->ShownFullName());
         if (did) ++changed;
     }

@@ -68,11 +68,19 @@ struct ParentChoice {
 /// Sim id it points to (-1 for a typed-in name).
 ParentChoice CurrentParent(const SimRegistry& registry, const ParentRef& ref);
 
+/// The loop a parent link from `parentId` to `childId` would close: the full names as
+/// shown, from the child down through its descendants to the parent and back to the
+/// child, each the parent of the next. Empty when the parent is no descendant of the child.
+std::vector<std::string> AncestorLoop(const SimRegistry& registry, int32_t childId, int32_t parentId);
+
 /// Gives every target Sim the chosen mother and father. A Sim is never made its own
 /// mother or father: such targets keep that side and their names are added to
-/// `refused`. Returns how many Sims were changed.
+/// `refused`. Nor is a Sim given a parent who is its descendant: that side is kept
+/// and a message naming the loop is added to `loops`. Returns how many Sims were
+/// changed.
 int ApplyParents(SimRegistry& registry, const std::vector<int32_t>& targets, const ParentChoice& mother,
-                 const ParentChoice& father, std::vector<std::string>* refused = nullptr);
+                 const ParentChoice& father, std::vector<std::string>* refused = nullptr,
+                 std::vector<std::string>* loops = nullptr);
 
 /// The lines "&Write to File" writes: every member of every family in the registry's
 /// index order, each followed by a tab and "mother:" / "father:" lines for its known

@@ -78,6 +78,7 @@ void Family::DropFriendReference(int32_t simId, bool all) {
 
 bool Family::AddMember(const SimRegistry& registry, Sim* sim) {
     if (!sim || HasMember(sim->firstName, sim->ResolvedLastName())) return false;
+    registry.Touch(this);
     if (!members.Append(sim)) return false;
     if (firstNameIndexValid_) firstNameIndex_.emplace(sim->firstName, sim);
     ++memberCount;
@@ -115,7 +116,24 @@ private:
 
 }  // namespace
 
-int32_t Family::RecountFriends(const SimRegistry& registry) { return RecountFriends(RegistryMembership(registry)); }
+int32_t Family::RecountFriends(const SimRegistry& registry) {
+    if (!registry.Recording()) return RecountFriends(RegistryMembership(registry));
+    // Windows recount every family they label: the journal hears only of a
+    // recount that changed something, so looking costs no record.
+    std::vector<int32_t> ids = friendIds;
+    std::vector<int32_t> counts = friendCounts;
+    const int32_t count = friendCount;
+    RecountFriends(RegistryMembership(registry));
+    if (ids == friendIds && counts == friendCounts && count == friendCount) return friendCount;
+    friendIds.swap(ids);
+    friendCounts.swap(counts);
+    friendCount = count;
+    registry.Touch(this);
+    friendIds.swap(ids);
+    friendCounts.swap(counts);
+    friendCount = static_cast<int32_t>(friendIds.size());
+    return friendCount;
+}
 
 int32_t Family::RecountFriends(const FriendMembership& membership) {
     friendIds.clear();

@@ -50,6 +50,61 @@ void FamilyList::RebuildPositions() {
         if (items_[pos]) where_.Insert(items_[pos].get(), pos);
 }
 
+size_t FamilyList::PlaceOf(const Family* family) const {
+    const size_t found = where_.Find(family);
+    if (found == PositionIndex::kNone) return live_;
+    size_t place = 0;
+    for (size_t pos = head_; pos < found; ++pos)
+        if (items_[pos]) ++place;
+    return place;
+}
+
+Family* FamilyList::InsertAt(std::unique_ptr<Family> family, size_t place) {
+    if (!family || Contains(family.get())) return nullptr;
+    if (place >= live_) return Append(std::move(family));
+    size_t pos = head_;
+    for (size_t seen = 0; pos < items_.size(); ++pos) {
+        if (!items_[pos]) continue;
+        if (seen++ == place) break;
+    }
+    Family* raw = family.get();
+    ++live_;
+    if (pos > 0 && !items_[pos - 1]) {
+        items_[pos - 1] = std::move(family);
+        where_.Insert(raw, pos - 1);
+        if (head_ > pos - 1) head_ = pos - 1;
+        return raw;
+    }
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(pos), std::move(family));
+    if (head_ > pos) head_ = pos;
+    RebuildPositions();
+    return raw;
+}
+
+std::vector<Family*> FamilyList::Order() const {
+    std::vector<Family*> order;
+    order.reserve(live_);
+    for (Family* family : *this) order.push_back(family);
+    return order;
+}
+
+void FamilyList::Reorder(const std::vector<Family*>& order) {
+    std::vector<std::unique_ptr<Family>> arranged;
+    arranged.reserve(live_);
+    for (Family* family : order) {
+        const size_t found = where_.Find(family);
+        if (found == PositionIndex::kNone || !items_[found]) continue;
+        arranged.push_back(std::move(items_[found]));
+    }
+    // Families the order did not name keep their turn after those it did.
+    for (size_t pos = head_; pos < items_.size(); ++pos)
+        if (items_[pos]) arranged.push_back(std::move(items_[pos]));
+    items_.swap(arranged);
+    head_ = 0;
+    live_ = items_.size();
+    RebuildPositions();
+}
+
 void FamilyList::Clear() {
     where_.Reset();
     std::vector<std::unique_ptr<Family>> doomed;

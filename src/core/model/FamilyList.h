@@ -29,6 +29,14 @@ public:
     bool Remove(Family* family);
     /// Removes the family without deleting it and hands it over.
     std::unique_ptr<Family> Release(Family* family);
+    /// The family's place counted in families (gaps skipped); Count() when absent.
+    size_t PlaceOf(const Family* family) const;
+    /// Puts a family at a place counted in families (at the end when past it).
+    Family* InsertAt(std::unique_ptr<Family> family, size_t place);
+    /// The families in list order, and the list put back into such an order
+    /// (the same families, rearranged).
+    std::vector<Family*> Order() const;
+    void Reorder(const std::vector<Family*>& order);
     bool Contains(const Family* family) const { return where_.Find(family) != PositionIndex::kNone; }
     void Clear();
     size_t Count() const { return live_; }

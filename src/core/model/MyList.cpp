@@ -80,6 +80,46 @@ Sim* MyList::AppendOwned(std::unique_ptr<Sim> sim) {
     return raw;
 }
 
+Sim* MyList::InsertOwnedInOrder(std::unique_ptr<Sim> sim, uint64_t registration) {
+    if (!sim || !owns_ || Contains(sim.get())) return nullptr;
+    // The first position whose Sim was registered later: a binary search over
+    // the array, stepping over gaps.
+    size_t lo = head_, hi = items_.size();
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        size_t probe = mid;
+        while (probe < hi && !items_[probe]) ++probe;
+        if (probe == hi) {
+            hi = mid;
+        } else if (items_[probe]->registrySeq_ > registration) {
+            hi = mid;
+        } else {
+            lo = probe + 1;
+        }
+    }
+    Sim* raw = sim.release();
+    raw->ownerList_ = this;
+    ++live_;
+    if (lo < items_.size() && !items_[lo]) {
+        items_[lo] = raw;
+        raw->ownerPos_ = lo;
+        if (head_ > lo) head_ = lo;
+        return raw;
+    }
+    if (lo > 0 && lo <= items_.size() && !items_[lo - 1]) {
+        // The gap just before is free: everything before it was registered earlier.
+        items_[lo - 1] = raw;
+        raw->ownerPos_ = lo - 1;
+        if (head_ > lo - 1) head_ = lo - 1;
+        return raw;
+    }
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(lo), raw);
+    for (size_t pos = lo; pos < items_.size(); ++pos)
+        if (items_[pos]) items_[pos]->ownerPos_ = pos;
+    if (head_ > lo) head_ = lo;
+    return raw;
+}
+
 bool MyList::Remove(Sim* sim) {
     const size_t found = Find(sim);
     if (found == kNone) return false;

@@ -39,6 +39,12 @@ public:
     /// Appends a Sim and takes ownership (owning lists). Returns the Sim;
     /// nullptr when refused (then the Sim is deleted).
     Sim* AppendOwned(std::unique_ptr<Sim> sim);
+    /// Puts a Sim into an owning list whose Sims stand in the order they were
+    /// registered (the registry's all-Sims list), at the place its
+    /// registration gives it. The gap the Sim left when it was removed is
+    /// reused when it is still there, so taking back a deletion costs no
+    /// more than the deletion did. Returns the Sim; nullptr when refused.
+    Sim* InsertOwnedInOrder(std::unique_ptr<Sim> sim, uint64_t registration);
     /// Removes the Sim; an owning list deletes it. False when the Sim is not
     /// in the list.
     bool Remove(Sim* sim);

@@ -25,4 +25,10 @@ std::string ParentRef::ShownName(const SimRegistry& registry) const {
     return TextAsUtf8(name);
 }
 
+void ParentRef::SetNameOf(const ::Sim& sim) {
+    std::string full = sim.FullName();
+    std::string shown = sim.ShownFullName();
+    SetName(TextAsUtf8(full) == shown ? std::move(full) : std::move(shown));
+}
+
 ::Sim* ParentRef::Sim(const SimRegistry& registry) const { return registry.FindSim(simId); }

@@ -19,6 +19,11 @@ struct ParentRef {
         simId = -1;
         isSim = false;
     }
+    /// Stores a Sim's full name as a typed name (for a parent who leaves the
+    /// neighborhood). The stored bytes are the full name's, unless its two names
+    /// are in different encodings: then the name as shown, so that it still shows
+    /// the same once it is one text.
+    void SetNameOf(const ::Sim& sim);
     /// Links the reference to a Sim of the neighborhood.
     void SetSim(int32_t id) {
         simId = id;

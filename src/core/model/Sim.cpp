@@ -54,8 +54,11 @@ std::string Sim::PartnerFullName(const SimRegistry& registry) const {
 }
 
 Sim* Sim::SetPartner(SimRegistry& registry, int32_t newStatus, int32_t newPartnerId) {
+    registry.Touch(this);
+    if (Sim* partner = registry.FindSim(newPartnerId)) registry.Touch(partner);
     status = newStatus;
     if (Sim* former = registry.FindSim(partnerId)) {
+        registry.Touch(former);
         former->status = kStatusSingle;
         former->partnerId = -1;
     }
@@ -74,6 +77,7 @@ bool Sim::HasFriend(int32_t simId) const {
 
 bool Sim::AddFriend(SimRegistry& registry, int32_t simId, bool mirror) {
     if (HasFriend(simId)) return false;
+    registry.Touch(this);
     friendIds.push_back(simId);
     if (family) family->RecountFriends(registry);
     // Every Sim of a family is registered and ids are unique, so the lookup by
@@ -95,8 +99,11 @@ bool Sim::RemoveFriend(int32_t simId) {
 
 void Sim::ClearFriends(SimRegistry& registry) {
     for (int32_t friendId : friendIds)
-        if (Sim* other = registry.FindSim(friendId); other && other != this)
+        if (Sim* other = registry.FindSim(friendId); other && other != this) {
+            registry.Touch(other);
             other->RemoveFriend(id);
+        }
+    if (!friendIds.empty()) registry.Touch(this);
     friendIds.clear();
 }
 
@@ -108,6 +115,7 @@ std::string Sim::FriendFullName(const SimRegistry& registry, int index) const {
 
 bool Sim::AddChemistry(SimRegistry& registry, int32_t simId, int32_t type, bool mirror) {
     if (chemistry.Contains(simId)) return false;
+    registry.Touch(this);
     chemistry.Append(simId, type);
     if (mirror) {
         Sim* other = registry.FindSim(simId);
@@ -120,8 +128,11 @@ void Sim::RemoveChemistry(int32_t simId) { chemistry.RemoveFirst(simId); }
 
 void Sim::ClearChemistry(SimRegistry& registry) {
     for (const ChemistryEntry& entry : chemistry)
-        if (Sim* other = registry.FindSim(entry.simId); other && other != this)
+        if (Sim* other = registry.FindSim(entry.simId); other && other != this) {
+            registry.Touch(other);
             other->RemoveChemistry(id);
+        }
+    if (!chemistry.IsEmpty()) registry.Touch(this);
     chemistry.Clear();
 }
 

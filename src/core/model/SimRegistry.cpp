@@ -256,61 +256,138 @@ Sim* SimRegistry::AddSim(std::unique_ptr<Sim> sim, bool recount, Family* family)
     // refused Sim is not registered and goes with its unique_ptr, so no Sim
     // is left in allSims outside its family; the caller learns it from nullptr.
     if (family->HasMember(sim->firstName, sim->ResolvedLastName())) return nullptr;
+    Touch(family);
     Sim* raw = allSims.AppendOwned(std::move(sim));
     if (!raw) return nullptr;
     if (!family->AddMember(*this, raw)) {
         allSims.Remove(raw);
         return nullptr;
     }
-    const uint64_t seq = nextSeq_++;
+    Register(raw, nextSeq_++);
+    if (journal_) journal_->Added(*raw);
+    if (recount) family->RecountFriends(*this);
+    return raw;
+}
+
+void SimRegistry::Register(Sim* raw, uint64_t seq) {
     raw->registered_ = true;
     raw->registrySeq_ = seq;
     raw->indexedId_ = raw->id;
     raw->indexedNameHash_ = HashFullName(*raw);
     ++registeredCount_;
-    if (!FirstWithId(raw->id))
+    if (!FirstWithId(raw->id)) {
         SetFirstWithId(raw->id, raw);
-    else
+    } else if (Sim* first = FirstWithId(raw->id); first->registrySeq_ > seq) {
+        // Put back before the Sim that stood in for it: the earlier registration wins.
+        BucketInsert(idDuplicates_[raw->id], {first->registrySeq_, first});
+        SetFirstWithId(raw->id, raw);
+    } else {
         BucketInsert(idDuplicates_[raw->id], {seq, raw});
+    }
     if (!nameIndexStale_) FileName(raw, raw->indexedNameHash_);
-    if (recount) family->RecountFriends(*this);
-    return raw;
+}
+
+void SimRegistry::KeepAsTypedInParents(const std::vector<Sim*>& leaving) {
+    if (leaving.empty()) return;
+    // A reference leads to a Sim when FindSim finds it by the stored id; the
+    // names are taken now, while the leaving Sims still have their families.
+    std::unordered_map<int32_t, const Sim*> byId;
+    for (Sim* sim : leaving)
+        if (FindSim(sim->id) == sim) byId.emplace(sim->id, sim);
+    if (byId.empty()) return;
+    auto settle = [&](ParentRef& ref) {
+        if (!ref.isSim && !ref.name.empty()) return;  // already a typed-in name
+        auto found = byId.find(ref.simId);
+        if (found != byId.end()) ref.SetNameOf(*found->second);
+    };
+    for (Sim* sim : allSims) {
+        // The child changes: the history must see it as it was first.
+        const bool momLeaves = (sim->mom.isSim || sim->mom.name.empty()) && byId.count(sim->mom.simId);
+        const bool dadLeaves = (sim->dad.isSim || sim->dad.name.empty()) && byId.count(sim->dad.simId);
+        if (momLeaves || dadLeaves) Touch(sim);
+        settle(sim->mom);
+        settle(sim->dad);
+    }
 }
 
 bool SimRegistry::RemoveSim(Sim* sim) {
     if (!sim || !allSims.Contains(sim)) return false;
+    KeepAsTypedInParents({sim});
+    return Unregister(sim);
+}
+
+void SimRegistry::RemoveSims(const std::vector<Sim*>& sims) {
+    std::vector<Sim*> leaving;
+    for (Sim* sim : sims)
+        if (sim && allSims.Contains(sim)) leaving.push_back(sim);
+    KeepAsTypedInParents(leaving);
+    for (Sim* sim : leaving) Unregister(sim);
+}
+
+bool SimRegistry::Unregister(Sim* sim) {
+    if (!sim || !allSims.Contains(sim)) return false;
+    Touch(sim);
+    Touch(FindSim(sim->partnerId));
     if (Family* family = sim->family) {
+        Touch(family);
         family->RemoveMember(sim);
         if (family->memberCount <= 0 && family->members.IsEmpty()) RemoveFamily(family);
         sim->family = nullptr;
     }
     sim->Detach(*this);
-    if (Sim* partner = FindSim(sim->partnerId); partner && partner != sim) {
+    // A partner whose own link is to another Sim keeps that pair.
+    if (Sim* partner = FindSim(sim->partnerId); partner && partner != sim && partner->partnerId == sim->id) {
         partner->status = kStatusSingle;
         partner->partnerId = -1;
     }
-    if (sim->registered_) {
-        const int32_t indexedId = sim->indexedId_;
-        auto dups = idDuplicates_.find(indexedId);
-        if (FirstWithId(indexedId) == sim) {
-            if (dups != idDuplicates_.end() && !dups->second.empty()) {
-                SetFirstWithId(indexedId, dups->second.front().sim);
-                dups->second.erase(dups->second.begin());
-            } else {
-                SetFirstWithId(indexedId, nullptr);
-            }
-        } else if (dups != idDuplicates_.end()) {
-            BucketRemove(dups->second, sim);
-        }
-        if (dups != idDuplicates_.end() && dups->second.empty()) idDuplicates_.erase(dups);
-        if (!nameIndexStale_) UnfileName(sim, sim->indexedNameHash_);
-        sim->registered_ = false;
-        --registeredCount_;
-    }
+    if (journal_) journal_->WillRemove(*sim);
+    UnindexSim(sim);
     allSims.Remove(sim);
     modified = true;
     return true;
 }
+
+void SimRegistry::UnindexSim(Sim* sim) {
+    if (!sim->registered_) return;
+    const int32_t indexedId = sim->indexedId_;
+    auto dups = idDuplicates_.find(indexedId);
+    if (FirstWithId(indexedId) == sim) {
+        if (dups != idDuplicates_.end() && !dups->second.empty()) {
+            SetFirstWithId(indexedId, dups->second.front().sim);
+            dups->second.erase(dups->second.begin());
+        } else {
+            SetFirstWithId(indexedId, nullptr);
+        }
+    } else if (dups != idDuplicates_.end()) {
+        BucketRemove(dups->second, sim);
+    }
+    if (dups != idDuplicates_.end() && dups->second.empty()) idDuplicates_.erase(dups);
+    if (!nameIndexStale_) UnfileName(sim, sim->indexedNameHash_);
+    sim->registered_ = false;
+    --registeredCount_;
+}
+
+Sim* SimRegistry::RestoreSim(std::unique_ptr<Sim> sim, uint64_t registration) {
+    if (!sim) return nullptr;
+    sim->family = nullptr;
+    Sim* raw = allSims.InsertOwnedInOrder(std::move(sim), registration);
+    if (!raw) return nullptr;
+    Register(raw, registration);
+    if (nextSeq_ <= registration) nextSeq_ = registration + 1;
+    return raw;
+}
+
+void SimRegistry::DiscardSim(Sim* sim) {
+    if (!sim || !allSims.Contains(sim)) return;
+    UnindexSim(sim);
+    allSims.Remove(sim);
+}
+
+Family* SimRegistry::RestoreFamily(std::unique_ptr<Family> family, size_t place) {
+    return families.InsertAt(std::move(family), place);
+}
+
+void SimRegistry::DiscardFamily(Family* family) { families.Remove(family); }
 
 void SimRegistry::ReindexSim(Sim& sim) {
     if (sim.family) sim.family->InvalidateMemberIndex();
@@ -325,6 +402,7 @@ void SimRegistry::ReindexSim(Sim& sim) {
 }
 
 void SimRegistry::RenameSim(Sim& sim, const std::string& newFirstName) {
+    Touch(&sim);
     sim.firstName = newFirstName;
     ReindexSim(sim);
 }
@@ -334,6 +412,7 @@ void SimRegistry::ReindexFamily(Family& family) {
 }
 
 void SimRegistry::RenameFamily(Family& family, const std::string& newName) {
+    Touch(&family);
     family.name = newName;
     ReindexFamily(family);
 }
@@ -341,28 +420,39 @@ void SimRegistry::RenameFamily(Family& family, const std::string& newName) {
 // --- Families -------------------------------------------------------------------
 
 Family* SimRegistry::AddFamily(std::unique_ptr<Family> family) {
-    return families.Append(std::move(family));
+    Family* added = families.Append(std::move(family));
+    if (journal_ && added) journal_->Added(*added);
+    return added;
 }
 
 bool SimRegistry::RemoveFamily(Family* family) {
     if (!family || !families.Contains(family)) return false;
     if (!family->members.IsEmpty()) return false;
+    if (journal_) {
+        journal_->WillChange(*family);
+        journal_->WillRemove(*family);
+    }
     return families.Remove(family);
 }
 
-void SimRegistry::RemoveFamilyWithMembers(Family* family) {
-    if (!family || !families.Contains(family)) return;
-    Sim* member = family->members.Front();
-    while (member) {
-        Sim* next = family->members.Next(member);
-        RemoveSim(member);
-        member = next;
+void SimRegistry::RemoveFamilyWithMembers(Family* family) { RemoveFamiliesWithMembers({family}); }
+
+void SimRegistry::RemoveFamiliesWithMembers(const std::vector<Family*>& doomed) {
+    // A family goes with its last member; one that had no members at all
+    // goes as well.
+    std::vector<Family*> memberless;
+    std::vector<Sim*> leaving;
+    for (Family* family : doomed) {
+        if (!family || !families.Contains(family)) continue;
+        if (family->members.IsEmpty()) memberless.push_back(family);
+        for (Sim* member : family->members) leaving.push_back(member);
     }
-    // A family that had no members at all goes as well.
-    if (families.Contains(family) && family->members.IsEmpty()) RemoveFamily(family);
+    RemoveSims(leaving);
+    for (Family* family : memberless) RemoveFamily(family);
 }
 
 void SimRegistry::SetHomeless(Family* family, bool flag) {
+    Touch(family);
     if (family) family->homeless = flag;
 }
 
@@ -394,6 +484,7 @@ void SimRegistry::RebuildIndexArrays() {
 
 void SimRegistry::SortAndIndex() {
     if (families.IsEmpty()) return;
+    if (journal_) journal_->WillReorderFamilies();
     families.SortByName();
     RebuildIndexArrays();
     // The family count can only disagree if the lists were corrupted; a Sim
@@ -433,7 +524,11 @@ const std::vector<std::string>& SimRegistry::FamilyNames() {
     return familyNames;
 }
 
-void SimRegistry::RecountAllFamilies() { RecountEveryFamily(*this); }
+void SimRegistry::RecountAllFamilies() {
+    if (journal_)
+        for (const Family* family : families) journal_->WillChange(*family);
+    RecountEveryFamily(*this);
+}
 
 int SimRegistry::CountMales() const {
     int count = 0;

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/ChangeJournal.h"
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/MyList.h"
@@ -43,6 +44,21 @@ public:
     /// nullptr means nobody is told anything.
     void SetPrompter(Prompter* prompter) { prompter_ = prompter; }
     Prompter& GetPrompter() const;
+
+    /// The journal told of every change before it happens (the undo history);
+    /// nullptr while nothing is recorded.
+    void SetJournal(ChangeJournal* journal) { journal_ = journal; }
+    ChangeJournal* Journal() const { return journal_; }
+    bool Recording() const { return journal_ && journal_->Recording(); }
+    /// Tells the journal that a record is about to change. Code that writes a
+    /// registered Sim's or family's fields directly calls it first; the
+    /// registry's and the records' own operations do so themselves.
+    void Touch(const Sim* sim) const {
+        if (journal_ && sim) journal_->WillChange(*sim);
+    }
+    void Touch(const Family* family) const {
+        if (journal_ && family) journal_->WillChange(*family);
+    }
 
     /// The neighborhood file name last loaded (or configured at start-up).
     std::string name;
@@ -93,8 +109,13 @@ public:
     Sim* AddSim(std::unique_ptr<Sim> sim, bool recount, Family* family);
     /// Deletes a registered Sim: it leaves its family (an emptied family is
     /// deleted too), its friends and chemistry partners drop it, its partner
-    /// becomes Single. False when the Sim is not registered.
+    /// (when the partner's link is to it) becomes Single, and every Sim that
+    /// had it as mother or father keeps it as a typed-in parent under its full
+    /// name. False when the Sim is not registered.
     bool RemoveSim(Sim* sim);
+    /// RemoveSim for each of the Sims, with one walk of all Sims for the
+    /// parents however many go. Sims not registered are passed over.
+    void RemoveSims(const std::vector<Sim*>& sims);
     /// Changes a registered Sim's first name and keeps the name lookups right.
     void RenameSim(Sim& sim, const std::string& newFirstName);
     /// Re-files one Sim (or all members of a family) under its current full
@@ -115,9 +136,29 @@ public:
     bool RemoveFamily(Family* family);
     /// RemoveSim for every member; the family goes with the last one.
     void RemoveFamilyWithMembers(Family* family);
+    /// RemoveFamilyWithMembers for each family, with one walk of all Sims.
+    void RemoveFamiliesWithMembers(const std::vector<Family*>& doomed);
     void SetHomeless(Family* family, bool flag);
     /// False when a family other than the one with this id has exactly this name.
     bool IsFamilyNameFree(std::string_view familyName, int32_t familyId) const;
+
+    // --- Putting records back as they were (the undo history) ---
+    // These change exactly what they are told and nothing else: no links are
+    // mended, no family is recounted and the journal hears nothing, because
+    // the history puts every record it touched back itself.
+    /// When a registered Sim was registered; the all-Sims list is in this order.
+    static uint64_t RegistrationOf(const Sim& sim) { return sim.registrySeq_; }
+    /// Registers a Sim again under its former registration, at its former
+    /// place in the all-Sims list, as a member of nobody (the caller sets its
+    /// family and the family's members).
+    Sim* RestoreSim(std::unique_ptr<Sim> sim, uint64_t registration);
+    /// Deletes a registered Sim without touching any other record; the caller
+    /// has taken it out of its family's members.
+    void DiscardSim(Sim* sim);
+    /// Puts a family back at a place of the family list (counted in families).
+    Family* RestoreFamily(std::unique_ptr<Family> family, size_t place);
+    /// Deletes a family without looking at its members.
+    void DiscardFamily(Family* family);
 
     // --- Indexes and summaries ---
     /// Sorts the families by name (case ignored) and rebuilds both indexes.
@@ -149,6 +190,11 @@ private:
         Sim* sim;
     };
 
+    // Every parent reference that leads to one of the leaving Sims becomes
+    // a typed-in name, so that a child keeps its parent after the deletion.
+    void KeepAsTypedInParents(const std::vector<Sim*>& leaving);
+    // RemoveSim without the parents' walk.
+    bool Unregister(Sim* sim);
     void RebuildIndexArrays();
     void RebuildNameIndex() const;
     void FileName(Sim* sim, uint64_t hash) const;
@@ -158,6 +204,10 @@ private:
     static void BucketInsert(Bucket& bucket, Entry entry);
     static void BucketRemove(Bucket& bucket, const Sim* sim);
 
+    void Register(Sim* sim, uint64_t seq);
+    void UnindexSim(Sim* sim);
+
+    ChangeJournal* journal_ = nullptr;
     IdCounters* counters_ = nullptr;
     Prompter* prompter_ = nullptr;
     uint64_t nextSeq_ = 0;

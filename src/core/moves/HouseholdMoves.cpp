@@ -4,6 +4,7 @@
 
 #include "base/Translate.h"
 #include "base/Utf8Text.h"
+#include "editing/BasicInfoRules.h"
 #include "model/Family.h"
 #include "model/FamilyList.h"
 #include "model/Sim.h"
@@ -34,7 +35,8 @@ std::string FamilyNameProblem(const SimRegistry& registry, const std::string& na
     if (name.find_first_not_of(" \t") == std::string::npos) return tr("Please enter a name for the new family.");
     if (name.find_first_of("]\r\n") != std::string::npos)
         return tr("A family name cannot contain ']' or a line break.");
-    if (!registry.IsFamilyNameFree(name, -1)) return tr("The new name is already taken.");
+    // Blanks around the name go, as in the family dialog, so "Lee " is Lee's name.
+    if (!registry.IsFamilyNameFree(TrimBlanks(name), -1)) return tr("The new name is already taken.");
     return {};
 }
 
@@ -58,9 +60,11 @@ Family* MoveOut(SimRegistry& registry, Family& from, const std::vector<int32_t>&
         if (problem != nullptr) *problem = why;
         return nullptr;
     }
-    Family* moved = registry.AddFamily(registry.NewFamily(name));
+    Family* moved = registry.AddFamily(registry.NewFamily(TrimBlanks(name)));
     moved->homeless = true;
+    registry.Touch(&from);
     for (Sim* sim : movers) {
+        registry.Touch(sim);
         from.RemoveMember(sim);
         sim->family = moved;
         // The members came from one family, so their first names differ.
@@ -92,6 +96,8 @@ bool TransferSim(SimRegistry& registry, Sim& sim, Family& to, std::string* probl
         return false;
     }
     Family* from = sim.family;
+    registry.Touch(&sim);
+    registry.Touch(from);
     if (from != nullptr) from->RemoveMember(&sim);
     sim.family = &to;
     if (!to.AddMember(registry, &sim)) {

@@ -26,14 +26,15 @@ std::string MemberFirstNames(const Family& family);
 
 /// Why a family name cannot be given to a new family; empty when it can. A name must
 /// not be empty, must not hold ']' or a line break (the neighborhood file could not
-/// hold it) and must not be another family's name.
+/// hold it) and, with the blanks around it removed, must not be another family's name.
 std::string FamilyNameProblem(const SimRegistry& registry, const std::string& name);
 
 /// Why the chosen members cannot move out; empty when they can.
 std::string MoveOutSelectionProblem(size_t selected, size_t total);
 
 /// Splits the Sims of `simIds` (members of `from`, in this order) off into a new
-/// homeless family called `name`, appended to the neighborhood. Returns the new family,
+/// homeless family called `name` without the blanks around it, appended to the
+/// neighborhood. Returns the new family,
 /// or nullptr (nothing changed) when the name or the selection is refused; `problem`
 /// then holds the reason.
 Family* MoveOut(SimRegistry& registry, Family& from, const std::vector<int32_t>& simIds,

@@ -12,7 +12,9 @@
 NeighborhoodFigures ComputeNeighborhoodFigures(const SimRegistry& registry) {
     NeighborhoodFigures figures;
     figures.fileName = FileNameOnly(registry.name);
-    figures.families = registry.families.Count();
+    // Homeless families are counted apart, so that the family count is the number of
+    // families the main window's list shows.
+    for (const Family* family : registry.families) ++(family->homeless ? figures.homelessFamilies : figures.families);
     figures.sims = registry.allSims.Count();
     // One walk over the members gives all three counts.
     ForEachMember(registry.families, [&figures](const Sim& member) {
@@ -37,6 +39,7 @@ std::vector<std::pair<std::string, std::string>> NeighborhoodInfoRows(const Neig
     return {
         {tr("Name: "), figures.fileName},
         {tr("Number of Families: "), std::to_string(figures.families)},
+        {tr("Homeless Families: "), std::to_string(figures.homelessFamilies)},
         {tr("Number of Sims: "), std::to_string(figures.sims)},
         {tr("Males: "), CountWithShare(figures.males, figures.sims)},
         {tr("Females: "), CountWithShare(figures.females, figures.sims)},

@@ -62,6 +62,12 @@ public:
     bool Write(const std::string& name);
     /// Write to exactly `path` (no folder or extension is added).
     bool WriteFile(const std::string& path);
+    /// Writes the bytes Write would write to exactly `path`, through a
+    /// temporary file, for a copy the user did not ask for: nobody is told
+    /// anything, and the file names and LastError stay as they are. False when
+    /// there is no family or the file cannot be written (the reason then goes
+    /// to `error` when given).
+    bool WriteCopy(const std::string& path, std::string* error = nullptr) const;
     /// The bytes Write would write; empty when there is no family.
     std::string WriteToText();
     const std::string& LastError() const { return lastError_; }

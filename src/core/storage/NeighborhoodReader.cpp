@@ -421,7 +421,7 @@ bool NeighborhoodFile::ReadGroups(const std::function<bool(const GroupSink&)>& f
         // A read that fails part way changes nothing: the families and Sims
         // it added go again (nothing refers to them yet, the names are still
         // parked), and so do the ids they took.
-        for (auto it = added.rbegin(); it != added.rend(); ++it) registry_->RemoveFamilyWithMembers(*it);
+        registry_->RemoveFamiliesWithMembers({added.rbegin(), added.rend()});
         if (counters) *counters = oldCounters;
         registry_->modified = oldModified;
         fileCareerVersion_ = oldFileVersion;

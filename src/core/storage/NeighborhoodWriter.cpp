@@ -332,3 +332,22 @@ bool NeighborhoodFile::WriteFile(const std::string& path) {
     lastError_ = file.Error();
     return false;
 }
+
+bool NeighborhoodFile::WriteCopy(const std::string& path, std::string* error) const {
+    if (!registry_ || registry_->IsEmpty()) {
+        if (error) *error = tr("There are no families to save.");
+        return false;
+    }
+    // Nobody asked for this file: whatever the writer would tell the user about the
+    // neighborhood, a real save tells them.
+    SilentPrompter silent;
+    AtomicFileWriter file;
+    Writer writer(*registry_, silent, &file);
+    writer.Prepare();
+    if (file.Open(path)) {
+        writer.WriteAll(careerVersion_);
+        if (writer.Flush() && file.Commit()) return true;
+    }
+    if (error) *error = file.Error();
+    return false;
+}

@@ -77,6 +77,14 @@ bool ReadSettings(const std::string& path, ProgramSettings& settings,
         if (value.find_first_of("0123456789") == std::string_view::npos) continue;
         settings.*entry.field = TextToColor(value);
     }
+    // White on bright green was the default of earlier versions and is hard to read;
+    // every settings file written since holds it, chosen or not. That exact pair is
+    // read as today's default, which reads well.
+    if (settings.hlColor == RgbColor{255, 255, 255} && settings.hlBgColor == RgbColor{0, 255, 0}) {
+        const ProgramSettings defaults;
+        settings.hlColor = defaults.hlColor;
+        settings.hlBgColor = defaults.hlBgColor;
+    }
 
     if (matchmaker && file.Size() > 1) matchmaker->ReadGroup(file.At(1));
     return true;

@@ -22,15 +22,18 @@ struct ProgramSettings {
     int32_t highlight = 0;
     RgbColor textColor{0, 0, 0};
     RgbColor bgColor{255, 255, 255};
-    RgbColor hlBgColor{0, 255, 0};
-    RgbColor hlColor{255, 255, 255};
+    /// Highlighted rows: dark text on a pale green, which reads well and still stands
+    /// out from the white list background.
+    RgbColor hlBgColor{160, 230, 160};
+    RgbColor hlColor{0, 0, 0};
     RgbColor lcColor{0, 0, 0};
     RgbColor lcBgColor{255, 255, 255};
     /// Order codes of the display list: 0 none, 1 life stage, 2 available,
     /// 3 gender, 4 last name, 5 first name.
     int32_t firstOrder = 0;
     int32_t secondOrder = 0;
-    /// Shown and edited by the settings dialog only; never stored.
+    /// Shown and edited by the settings dialog only; never stored, and nothing else in
+    /// the program depends on it yet (the settings page says so).
     bool nightlife = true;
 };
 

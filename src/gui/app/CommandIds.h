@@ -46,4 +46,6 @@ enum MainId : int {
     ID_LIKES_CHART = 42,
     ID_EXPORT_GEDCOM = 90,
     ID_FAMILY_NAMES = 91,
+    ID_UNDO = 92,
+    ID_REDO = 93,
 };

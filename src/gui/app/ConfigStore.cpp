@@ -53,3 +53,27 @@ void WriteMatchmakerSize(const wxSize& size) {
     config->Write(ConfigKey::MatchWidth, wxString::Format("%d", size.x));
     config->Write(ConfigKey::MatchHeight, wxString::Format("%d", size.y));
 }
+
+ChemMatchOptions ReadChemMatchOptions() {
+    ChemMatchOptions options;
+    const std::string age = ReadConfigText(ConfigKey::ChemMatchAge);
+    if (!age.empty()) {
+        const int stage = AtoiLike(age);
+        if (stage >= 0 && stage <= 2) options.lifeStage = stage;
+    }
+    auto flag = [](const char* key) { return AtoiLike(ReadConfigText(key)) == 1; };
+    options.townies = flag(ConfigKey::ChemMatchTownies);
+    options.differentAges = flag(ConfigKey::ChemMatchDifferentAges);
+    options.matchedUp = flag(ConfigKey::ChemMatchMatchedUp);
+    options.married = flag(ConfigKey::ChemMatchMarried);
+    return options;
+}
+
+void WriteChemMatchOptions(const ChemMatchOptions& options) {
+    wxConfigBase* config = wxConfigBase::Get();
+    config->Write(ConfigKey::ChemMatchAge, wxString::Format("%d", static_cast<int>(options.lifeStage)));
+    config->Write(ConfigKey::ChemMatchTownies, options.townies ? "1" : "0");
+    config->Write(ConfigKey::ChemMatchDifferentAges, options.differentAges ? "1" : "0");
+    config->Write(ConfigKey::ChemMatchMatchedUp, options.matchedUp ? "1" : "0");
+    config->Write(ConfigKey::ChemMatchMarried, options.married ? "1" : "0");
+}

@@ -3,6 +3,8 @@
 
 #include <wx/gdicmn.h>
 
+#include "chemistry/ChemMatching.h"
+
 class NeighborhoodFile;
 
 /// The keys the program keeps in the per-user configuration store, besides "InstDir"
@@ -13,6 +15,14 @@ inline constexpr const char* BackupFile = "BackupFile";  // the suggested backup
 inline constexpr const char* MatchWidth = "matchx";      // the matchmaker window's size
 inline constexpr const char* MatchHeight = "matchy";
 inline constexpr const char* UpdateHost = "UpdateHost";  // "host" or "host:port" of the update check
+// The choices of the chemistry matching window, kept for its next opening.
+inline constexpr const char* ChemMatchAge = "ChemMatchAge";
+inline constexpr const char* ChemMatchTownies = "ChemMatchTownies";
+inline constexpr const char* ChemMatchDifferentAges = "ChemMatchDifferentAges";
+inline constexpr const char* ChemMatchMatchedUp = "ChemMatchMatchedUp";
+inline constexpr const char* ChemMatchMarried = "ChemMatchMarried";
+inline constexpr const char* AutoSaveSeconds = "AutoSaveSeconds";  // between recovery copies; 0: none
+inline constexpr const char* TreeSideways = "TreeSideways";  // "1": family trees are drawn sideways
 }  // namespace ConfigKey
 
 /// The text stored under `key`, or the empty text when the store has none.
@@ -31,6 +41,12 @@ void StoreFileNames(const NeighborhoodFile& file);
 /// a usable window (below 200) also gives 300.
 wxSize ReadMatchmakerSize();
 void WriteMatchmakerSize(const wxSize& size);
+
+/// The chemistry matching window's choices as last left: the life stage (0 Elder,
+/// 1 Adult, 2 Teen; Teen when missing or out of range) and each option set when
+/// stored as 1.
+ChemMatchOptions ReadChemMatchOptions();
+void WriteChemMatchOptions(const ChemMatchOptions& options);
 
 /// One stored dimension as ReadMatchmakerSize reads it.
 int MatchmakerDimensionFromText(const std::string& text);

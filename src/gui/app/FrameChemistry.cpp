@@ -7,6 +7,7 @@
 #include "app/CommandIds.h"
 #include "app/ConfigStore.h"
 #include "app/NestrelFrame.h"
+#include "common/WxString.h"
 #include "chemistry/ChemMatchDlg.h"
 #include "chemistry/NeighborhoodMatchDlg.h"
 #include "chemistry/ShowChemDlg.h"
@@ -38,14 +39,13 @@ void NestrelFrame::OnChemistryCommand(wxCommandEvent& event) {
         case ID_CHEMISTRY_MATCHING: {
             bool changed = false;
             {
+                HistoryStep step(&history_, ToStd(_("Chemistry Matching")));
                 ChemMatchDlg matching(this, registry_, wxSize(500, 400));
                 matching.ShowModal();
                 changed = matching.Changed();
+                StepDone(step.Finish());
             }
-            if (changed) {
-                SetModified(true);
-                RefreshFamilies();
-            }
+            if (changed) RefreshFamilies();
             break;
         }
         case ID_MATCHMAKER:
@@ -65,14 +65,13 @@ void NestrelFrame::OpenMatchmaker() {
     bool changed = false;
     wxSize reported;
     {
+        HistoryStep step(&history_, ToStd(_("MatchMaker")));
         NeighborhoodMatchDlg matchmaker(this, registry_, &matchSettings_, size);
         matchmaker.ShowModal();
         changed = matchmaker.Changed();
         reported = matchmaker.ReportedSize();
+        StepDone(step.Finish());
     }
     WriteMatchmakerSize(reported);
-    if (changed) {
-        SetModified(true);
-        RefreshFamilies();
-    }
+    if (changed) RefreshFamilies();
 }

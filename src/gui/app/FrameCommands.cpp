@@ -8,6 +8,7 @@ void NestrelFrame::BindCommands() {
     Bind(wxEVT_MENU, &NestrelFrame::OnHelp, this, ID_HELP);
     Bind(wxEVT_UPDATE_UI, &NestrelFrame::OnUpdateSaveItems, this, ID_SAVE);
     Bind(wxEVT_CLOSE_WINDOW, &NestrelFrame::OnCloseRequest, this);
+    BindHistoryCommands();
     BindListCommands();
     BindFileCommands();
     BindExportCommands();
@@ -40,5 +41,6 @@ void NestrelFrame::OnCloseRequest(wxCloseEvent& event) {
         event.Veto();
         return;
     }
+    FinishRecoveryOnClose(!event.CanVeto());
     event.Skip();  // the default handler destroys the frame
 }

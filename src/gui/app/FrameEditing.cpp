@@ -1,4 +1,5 @@
 #include "app/NestrelFrame.h"
+#include "base/Utf8Text.h"
 #include "common/WxString.h"
 #include "app/CommandIds.h"
 #include "editing/EnterFriendsDlg.h"
@@ -11,10 +12,13 @@
 
 void NestrelFrame::AddFamily() {
     std::unique_ptr<Family> family = registry_.NewFamily("");
+    // The step spans the dialog: its new members can marry or befriend Sims already here.
+    HistoryStep step(&history_, ToStd(_("Add Family")));
     NewFamilyDlg dlg(this, registry_, &careerInfo_.careers, *family);
     if (dlg.ShowModal() != wxID_OK) return;  // the family goes; its id stays used
-    Family* added = registry_.AddFamily(std::move(family));
-    dlg.Pending().CommitTo(*added);
+    registry_.AddFamily(std::move(family));
+    ApplyFamilyEdit(registry_, dlg.Edit());
+    StepDone(step.Finish());
     SetModified(true);
     RefreshFamilies();
 }
@@ -23,16 +27,21 @@ void NestrelFrame::EditFamily(int32_t familyId, int32_t preselectSimId) {
     Family* family = registry_.families.FindById(familyId);
     if (family == nullptr) return;
     bool changed = false;
+    HistoryStep step(&history_, ToStd(wxString::Format(_("Edit Family %s"), ToWx(TextAsUtf8(family->name)))));
+    // The dialog and the Edit Sim dialogs it opens write the members directly.
+    TouchFamily(family);
     {
         NewFamilyDlg dlg(this, registry_, &careerInfo_.careers, *family, preselectSimId);
         const bool ok = dlg.ShowModal() == wxID_OK;
-        if (ok) dlg.Pending().CommitTo(*family);
-        changed = ok || dlg.Changed();
+        // The dialog changed only its working copy; OK brings every change over
+        // in one step, Cancel leaves the neighborhood as it was.
+        if (ok) ApplyFamilyEdit(registry_, dlg.Edit());
+        changed = ok;
     }
-    // The dialog kept the family while it ran, also when its last member was
-    // removed; a cancelled dialog that left it without members drops it now.
-    if (DropFamilyIfEmpty(registry_, family)) changed = true;
-    if (changed) SetModified(true);
+    // The family stays while the dialog edits it, also when its last member
+    // was removed there; with no member left after OK it goes now.
+    if (changed) DropFamilyIfEmpty(registry_, family);
+    StepDone(step.Finish());
     RefreshFamilies();
 }
 
@@ -69,8 +78,9 @@ void NestrelFrame::OnEditFriends(wxCommandEvent&) {
     // The picker may have outlived the Sim's record; look it up again.
     sim = registry_.FindSim(simId);
     if (sim == nullptr) return;
+    HistoryStep step(&history_, ToStd(wxString::Format(_("Edit Friends %s"), ToWx(sim->ShownFullName()))));
     SaveFriends(registry_, *sim, picker.Ids());
-    SetModified(true);
+    StepDone(step.Finish());
     RefreshFamilies();
 }
 
@@ -82,7 +92,9 @@ void NestrelFrame::OnEditChemistry(wxCommandEvent&) {
     if (picker.ShowModal() != wxID_OK) return;
     sim = registry_.FindSim(simId);
     if (sim == nullptr) return;
+    HistoryStep step(&history_, ToStd(wxString::Format(_("Edit Chemistry %s"), ToWx(sim->ShownFullName()))));
+    registry_.Touch(sim);
     SaveChemistry(registry_, *sim, picker.Entries());
-    SetModified(true);
+    StepDone(step.Finish());
     RefreshFamilies();
 }

@@ -61,10 +61,15 @@ void NestrelFrame::ShowStatusNow(const wxString& message) {
 
 void NestrelFrame::ResetNeighborhood() {
     CloseFamilyTrees();
+    // Steps belong to the neighborhood they were made in.
+    history_.Clear();
+    RefreshUndoItems();
     registry_.Clear();
     ClearDisplayList();
     context_.counters.Reset();
     currentFile_ = kUnsavedFileName;
+    // The neighborhood's name is the file it will be saved to, never the one it replaced.
+    registry_.name = currentFile_;
 }
 
 bool NestrelFrame::LoadFile(const std::string& name) {
@@ -76,6 +81,7 @@ bool NestrelFrame::LoadFile(const std::string& name) {
 bool NestrelFrame::SaveTo(const std::string& name) {
     std::string target = name;
     bool result = false;
+    const std::string copyOf = RecoveryKey();
     const SaveNameCheck check = CheckSaveName(name);
     if (check == SaveNameCheck::AskForName) target = AskNbdFileName(NbdDialog::Save, kUnsavedFileName, installDir_);
     if (check == SaveNameCheck::Empty || target.empty()) {
@@ -85,13 +91,17 @@ bool NestrelFrame::SaveTo(const std::string& name) {
         wxBusyCursor busy;
         result = neighborhoodFile_.Write(target);
         // A failed write keeps the star: the changes are still only in memory.
-        if (result) modified_ = registry_.modified = false;
+        if (result) {
+            modified_ = registry_.modified = false;
+            history_.MarkSaved();
+        }
         // A neighborhood that had no file has one now: later saves go there without
         // asking, and it is the one opened at the next start.
         if (result && check == SaveNameCheck::AskForName) {
-            currentFile_ = target;
+            currentFile_ = registry_.name = target;
             neighborhoodFile_.SetCurrentFileName(target);
         }
+        if (result) RemoveRecoveryCopyAfterSave(copyOf, target, check == SaveNameCheck::AskForName);
     }
     ShowStatus(_("Ready"));
     return result;
@@ -114,7 +124,10 @@ bool NestrelFrame::PromptToSave() {
 
 void NestrelFrame::OnNew(wxCommandEvent&) {
     // Asked whenever there are families, whatever the settings say.
-    if (!NeighborhoodIsEmpty() && !PromptToSave()) return;
+    if (!NeighborhoodIsEmpty()) {
+        if (!PromptToSave()) return;
+        RemoveRecoveryCopy();  // saved, or the user chose to drop the changes
+    }
     ResetNeighborhood();
     RefreshFamilies();
     ShowStatus(wxEmptyString);
@@ -128,8 +141,10 @@ void NestrelFrame::OnSave(wxCommandEvent&) {
 void NestrelFrame::OnSaveAs(wxCommandEvent&) {
     const std::string name = AskNbdFileName(NbdDialog::Save, currentFile_, installDir_);
     if (name.empty()) return;
+    const std::string copyOf = RecoveryKey();
     if (SaveTo(name)) {
-        currentFile_ = name;
+        RemoveRecoveryCopyAfterSave(copyOf, name, true);
+        currentFile_ = registry_.name = name;
         neighborhoodFile_.SetCurrentFileName(name);
         RefreshFamilies();
     } else {
@@ -151,9 +166,12 @@ void NestrelFrame::OnBackup(wxCommandEvent&) {
 
 void NestrelFrame::OnLoad(wxCommandEvent&) {
     // Asked whenever there are families, whatever the settings say.
-    if (!NeighborhoodIsEmpty() && !PromptToSave()) return;
+    const bool asked = !NeighborhoodIsEmpty();
+    if (asked && !PromptToSave()) return;
     const std::string name = AskNbdFileName(NbdDialog::Load, std::string(), installDir_);
     if (!name.empty()) {
+        // The changes were saved, or the user chose to drop them.
+        if (asked) RemoveRecoveryCopy();
         ShowStatusNow(_("Loading, Please wait..."));
         bool loaded;
         {
@@ -169,6 +187,7 @@ void NestrelFrame::OnLoad(wxCommandEvent&) {
             neighborhoodFile_.SetCurrentFileName(std::string());
             ShowNotice(_("There was an error loading the file."), _(Caption::Error));
         }
+        OfferRecovery(name);
         RefreshFamilies();
         EnableSaveItems(true);
     }
@@ -187,7 +206,9 @@ void NestrelFrame::OnImport(wxCommandEvent&) {
         wxBusyCursor busy;
         // No reset: the file's families join those in memory, and its names are
         // resolved against every Sim, so imported Sims can refer to loaded ones.
+        HistoryStep step(&history_, ToStd(_("Import Sims")));
         imported = neighborhoodFile_.Read(name);
+        StepDone(step.Finish());
     }
     // A failed import changes nothing and says nothing.
     if (imported) {

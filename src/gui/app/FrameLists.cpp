@@ -12,6 +12,7 @@
 #include "app/RowListCtrl.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
+#include "model/DeletionEffects.h"
 #include "model/Vocabulary.h"
 #include "base/Translate.h"
 
@@ -130,12 +131,15 @@ Family* NestrelFrame::SelectedFamilyForEdit() {
 void NestrelFrame::OnDeleteSim(wxCommandEvent&) {
     Sim* sim = SelectedSim();
     if (sim == nullptr) return;
-    const wxString question = wxString::Format(_("Are you sure you want to delete %s?"), ToWx(sim->ShownFullName()));
+    wxString question = wxString::Format(_("Are you sure you want to delete %s?"), ToWx(sim->ShownFullName()));
+    if (const std::string effects = DeletionEffectsText(EffectsOfDeleting(registry_, {sim})); !effects.empty())
+        question += "\n\n" + ToWx(effects);
     // Only a clear Yes deletes: closing the question is no consent to lose a Sim.
     if (ShowMessageBox(question, wxGetTranslation(Caption::DeleteItem), wxYES_NO | wxICON_WARNING, this) != wxYES)
         return;
+    HistoryStep step(&history_, ToStd(_("Delete Sim")));
     registry_.RemoveSim(sim);
-    SetModified(true);
+    StepDone(step.Finish());
     RefreshFamilies();
 }
 

@@ -41,11 +41,17 @@ int32_t NestrelFrame::ChosenFamilyId(const wxString& nothingSelected) {
 }
 
 void NestrelFrame::OnHomeless(wxCommandEvent&) {
-    HomelessDlg dlg(this, registry_, [this] {
-        SetModified(true);
+    // Each Move In or Delete is a step of its own: the step open while the dialog
+    // waits takes the name of what was done, and the next one opens.
+    history_.Begin(ToStd(_("Homeless Families")));
+    HomelessDlg dlg(this, registry_, [this](const wxString& what) {
+        history_.NameStep(ToStd(what));
+        StepDone(history_.End());
         RefreshFamilies();
+        history_.Begin(ToStd(_("Homeless Families")));
     });
     dlg.ShowModal();
+    StepDone(history_.End());
 }
 
 void NestrelFrame::OnEvict(wxCommandEvent&) {
@@ -54,8 +60,9 @@ void NestrelFrame::OnEvict(wxCommandEvent&) {
     Family* family = registry_.families.FindById(id);
     const wxString question = wxString::Format(_("Are you sure you want to EVICT family %s?"), ToWx(family->name));
     if (AskYesNoQuestion(question, wxGetTranslation(Caption::Evict), this)) {
+        HistoryStep step(&history_, ToStd(_("Evict Family")));
         registry_.SetHomeless(family, true);
-        SetModified(true);
+        StepDone(step.Finish());
     }
     RefreshFamilies();
 }
@@ -64,12 +71,13 @@ void NestrelFrame::OnMoveOut(wxCommandEvent&) {
     const int32_t id = ChosenFamilyId(_("Please select a family first."));
     if (id < 0) return;
     int32_t newId = -1;
+    HistoryStep step(&history_, ToStd(_("Move Out")));
     {
         MoveOutDlg dlg(this, registry_, id);
         if (dlg.ShowModal() == wxID_OK) newId = dlg.NewFamilyId();
     }
+    StepDone(step.Finish());
     if (const Family* moved = registry_.families.FindById(newId)) {
-        SetModified(true);
         RefreshFamilies();
         Tell(wxString::Format(_("%s family created in Homeless List"), ToWx(moved->name)), this);
         return;
@@ -111,10 +119,10 @@ void NestrelFrame::OnTransfer(wxCommandEvent&) {
     Family* target = registry_.families.FindById(targetId);
     if (sim != nullptr && target != nullptr) {
         std::string problem;
-        if (TransferSim(registry_, *sim, *target, &problem))
-            SetModified(true);
-        else
-            Tell(ToWx(problem), this);
+        HistoryStep step(&history_, ToStd(_("Transfer Sim")));
+        const bool moved = TransferSim(registry_, *sim, *target, &problem);
+        StepDone(step.Finish());
+        if (!moved) Tell(ToWx(problem), this);
     }
     RefreshFamilies();
 }

@@ -1,8 +1,11 @@
 // The family tree commands: the parents' set-up dialog and the tree windows.
+#include <wx/config.h>
 #include <wx/toplevel.h>
 
 #include "app/CommandIds.h"
+#include "app/ConfigStore.h"
 #include "app/NestrelFrame.h"
+#include "common/WxString.h"
 #include "common/MessageBox.h"
 #include "familytree/EnterFamilyTreeDlg.h"
 #include "familytree/FTFrame.h"
@@ -20,16 +23,32 @@ void NestrelFrame::OnCreateTree(wxCommandEvent&) {
     registry_.SortAndIndex();
     bool changed = false;
     {
+        HistoryStep step(&history_, ToStd(_("Set Up Family Tree")));
         EnterFamilyTreeDlg dlg(this, registry_);
         dlg.ShowModal();
         changed = dlg.Changed();
+        StepDone(step.Finish());
     }
-    if (changed) SetModified(true);
+    (void)changed;
     RefreshFamilies();
 }
 
 void NestrelFrame::OnShowTree(wxCommandEvent&) {
-    auto* window = new FTFrame(this, registry_);
+    TreeWindowContext context;
+    context.careers = &careerInfo_.careers;
+    context.sideways = ReadConfigText(ConfigKey::TreeSideways) == "1";
+    context.sidewaysChanged = [](bool sideways) {
+        wxConfigBase* config = wxConfigBase::Get();
+        config->Write(ConfigKey::TreeSideways, sideways ? "1" : "0");
+        config->Flush();
+    };
+    // A Sim edited from the chart: the lists show it and the neighborhood is modified.
+    context.history = &history_;
+    context.simEdited = [this] {
+        StepDone(true);
+        RefreshFamilies();
+    };
+    auto* window = new FTFrame(this, registry_, std::move(context));
     window->Show();
     window->SetMinSize(wxSize(300, 300));
 }

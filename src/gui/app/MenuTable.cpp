@@ -25,6 +25,11 @@ const std::vector<MenuSpec>& MainMenuTable() {
              {ID_SETTINGS, N_("Se&ttings"), N_("Configure Nestrel settings")},
              {ID_EXIT, N_("E&xit\tAlt-X"), N_("Quit this program")},
          }},
+        {N_("&Edit"),
+         {
+             {ID_UNDO, N_("&Undo\tCtrl+Z"), N_("Take back the last change")},
+             {ID_REDO, N_("&Redo\tCtrl+Shift+Z"), N_("Make the change taken back last again")},
+         }},
         {N_("&Show"),
          {
              {ID_MATCHMAKER, N_("&MatchMaker\tCtrl-M"), N_("Show an organizer/matchmaker dialog for your neighborhood")},

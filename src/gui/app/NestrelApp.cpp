@@ -14,6 +14,7 @@
 #include "app/AppSetup.h"
 #include "app/InstallDir.h"
 #include "app/NestrelFrame.h"
+#include "app/TestHooks.h"
 #include "app/Translations.h"
 #include "common/MessageBox.h"
 #include "common/ResBitmap.h"
@@ -32,9 +33,11 @@ bool NestrelApp::OnInit() {
     context_.showHelp = [this] { ShowHelp(); };
     helpBook_ = FindHelpBook(context_.installDir, context_.shareDir);
 
+    InstallTestAnswers();
     frame_ = new NestrelFrame(context_, "Nestrel", wxPoint(50, 50), wxSize(700, 500));
     frame_->Show(true);
     SetTopWindow(frame_);
+    InstallTestHooks(*frame_);
 
     // A development aid for headless runs: picture the main window once it is drawn,
     // then close. Not a user feature.

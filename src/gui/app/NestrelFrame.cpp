@@ -7,6 +7,7 @@
 
 #include "app/ConfigStore.h"
 #include "app/FileStatus.h"
+#include "app/RecoveryKeeper.h"
 #include "app/StartupFiles.h"
 #include "common/FontScale.h"
 #include "common/ArtProvider.h"
@@ -35,6 +36,7 @@ NestrelFrame::NestrelFrame(AppContext& context, const wxString& title, const wxP
     CreateStatusLine();
     FitToFont();
     BindCommands();
+    StartAutoSave();
 }
 
 void NestrelFrame::FitToFont() {
@@ -60,6 +62,7 @@ void NestrelFrame::CreateOwnedObjects() {
     neighborhoodFile_.SetInstallDir(context_.installDir);
     neighborhoodFile_.SetPrompter(&prompter_);
     LoadConfiguredFileNames(neighborhoodFile_);
+    CreateRecoveryKeeper();
 }
 
 void NestrelFrame::LoadNamesList() {
@@ -113,14 +116,17 @@ void NestrelFrame::LoadLastNeighborhood() {
     configuredFileName_ = neighborhoodFile_.StoredCurrentFileName();
     // The same load as the Load command, but a missing or unreadable file is no news
     // at start-up: the program just starts with an empty neighborhood.
-    if (!configuredFileName_.empty() && LoadFile(configuredFileName_)) {
+    const bool loaded = !configuredFileName_.empty() && LoadFile(configuredFileName_);
+    if (loaded) {
         currentFile_ = configuredFileName_;
         neighborhoodFile_.SetCurrentFileName(configuredFileName_);
-        return;
+    } else {
+        EnableSaveItems(false);
+        currentFile_ = kUnsavedFileName;
+        neighborhoodFile_.SetCurrentFileName(kUnsavedFileName);
     }
-    EnableSaveItems(false);
-    currentFile_ = kUnsavedFileName;
-    neighborhoodFile_.SetCurrentFileName(kUnsavedFileName);
+    // Changes that a crash kept from being saved, before the window shows.
+    OfferRecoveryAtStart();
 }
 
 void NestrelFrame::NameRegistryAndFillLists() {

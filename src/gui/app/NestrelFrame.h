@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/DisplayMode.h"
 #include "careers/NestrelCareerInfo.h"
+#include "history/NeighborhoodHistory.h"
 #include "common/MessageBox.h"
 #include "model/SimRegistry.h"
 #include "names/WordFileNames.h"
@@ -24,6 +25,7 @@ class wxStaticText;
 class DisplayListCtrl;
 class RowListCtrl;
 class VersionManager;
+class RecoveryKeeper;
 
 /// The program's one main window. It owns everything that lives for the whole run and
 /// receives every user command (menus, tools, buttons, lists). Its construction runs the
@@ -127,6 +129,20 @@ public:
     void ShowSimInfo(wxWindow* parent, int32_t simId, bool familyAllowed = true);
     // ---- end of the reports ----
 
+    // ---- Undo and redo (FrameHistory.cpp) ----
+    /// The neighborhood's undo history: every command that changes data records one
+    /// step in it (a `HistoryStep` around the change).
+    NeighborhoodHistory& History() { return history_; }
+    /// Tells the history that every member of a family (and the family) may be written
+    /// directly by the step now recorded, as the editing dialogs do.
+    void TouchFamily(const Family* family);
+    /// After a step: the star follows whether the neighborhood now differs from its
+    /// file; nothing happens when the step changed nothing.
+    void StepDone(bool changed);
+    /// The Undo and Redo items named after their steps, enabled when there is one.
+    void RefreshUndoItems();
+    // ---- end of undo and redo ----
+
     // ---- File commands (FrameFiles.cpp) ----
     /// Clears the neighborhood and the display list, resets the id counters, and makes
     /// the current file "Unsaved".
@@ -142,6 +158,19 @@ public:
     /// Where the names list is read from and written back to.
     std::string NamesFilePath() const;
     // ---- end of the file commands ----
+
+    // ---- Recovery of unsaved changes (FrameRecovery.cpp) ----
+    /// Writes the recovery copy when the neighborhood has families and unsaved
+    /// changes; true when a copy was written. The real file, the file names and the
+    /// modified star stay as they are.
+    bool WriteRecoveryCopy();
+    /// Offers the recovery copy of the neighborhood in file `name` ("Unsaved" for one
+    /// without a file) when it is newer than that file. Yes replaces the neighborhood
+    /// in memory with the recovered one, marked modified, with `name` as its file;
+    /// No keeps the copy aside. True when the neighborhood was recovered.
+    bool OfferRecovery(const std::string& name);
+    RecoveryKeeper& Recovery() { return *recovery_; }
+    // ---- end of recovery ----
 
 private:
     // Start-up, in the order the constructor runs them.
@@ -159,8 +188,23 @@ private:
     void NameRegistryAndFillLists();  // J
     void CreateStatusLine();          // K (FrameStatus.cpp)
     void FitToFont();                 // the window's size for the font in use
+    void CreateRecoveryKeeper();      // A (FrameRecovery.cpp)
+    void OfferRecoveryAtStart();      // I
+    void StartAutoSave();             // after K
+
+    // Recovery copies (FrameRecovery.cpp): the copy's neighborhood file, empty for
+    // one without a file; removing the copy once its changes are saved or declined.
+    std::string RecoveryKey() const;
+    void RemoveRecoveryCopy();
+    void RemoveRecoveryCopyAfterSave(const std::string& copyOf, const std::string& savedTo, bool newFile);
+    void FinishRecoveryOnClose(bool sessionEnding);
+    std::unique_ptr<RecoveryKeeper> recovery_;
 
     void BindCommands();      // FrameCommands.cpp
+    void BindHistoryCommands();  // FrameHistory.cpp: Undo, Redo
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
+    void OnUpdateUndoRedo(wxUpdateUIEvent& event);
     void BindListCommands();  // FrameLists.cpp: ids 10-13, 31, 34-39, 42
     void BindFileCommands();  // FrameFiles.cpp: ids 17-22
     void BindExportCommands();  // FrameExport.cpp: id 90
@@ -205,6 +249,7 @@ private:
     std::string installDir_;
     MessageBoxPrompter prompter_;
     SimRegistry registry_;
+    NeighborhoodHistory history_{registry_};
     NestrelCareerInfo careerInfo_;
     NeighborhoodFile neighborhoodFile_;
     ProgramSettings settings_;

@@ -39,8 +39,12 @@ AvailableDlg::AvailableDlg(wxWindow* parent, const SimRegistry& registry, Progra
     top->Add(new wxStaticText(this, wxID_ANY, _("Hour: ")), 0, wxALIGN_CENTER_VERTICAL);
     top->Add(hourBox_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
     top->Add(new wxButton(this, ID_ORDER_BY, _("Order By...")), 0, wxALIGN_CENTER_VERTICAL);
+    note_ = new wxStaticText(this, wxID_ANY, wxEmptyString);
+    note_->SetForegroundColour(wxColour(160, 0, 0));
+    note_->Hide();
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(top, 0, wxALL, 8);
+    sizer->Add(note_, 0, wxLEFT | wxRIGHT | wxBOTTOM, 8);
     sizer->Add(list_, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
     auto* ok = new wxButton(this, wxID_OK, _("&Ok"));
     ok->SetDefault();
@@ -80,6 +84,16 @@ void AvailableDlg::FillAvailable(int hour) {
         list_->SetItem(at, 1, ToWx(row.hours));
         list_->SetItemTextColour(at, row.male ? wxColour(0, 0, 255) : wxColour(255, 0, 0));
         rowIds_.push_back(row.simId);
+    }
+    // Without the career file a Sim's working hours cannot be known: the window says
+    // so rather than showing such Sims as free all day.
+    const wxString note = ToWx(AvailabilityNote(rows));
+    if (note != note_->GetLabel() || note_->IsShown() == note.empty()) {
+        note_->SetLabel(note);
+        note_->Wrap(list_->GetMinSize().x);
+        note_->Show(!note.empty());
+        Layout();
+        GetSizer()->SetSizeHints(this);
     }
 }
 

@@ -6,6 +6,7 @@
 
 class wxComboBox;
 class wxListCtrl;
+class wxStaticText;
 class SimRegistry;
 struct ProgramSettings;
 
@@ -36,6 +37,8 @@ public:
     int ShownHour() const { return shownHour_; }
     wxComboBox* HourBox() const { return hourBox_; }
     wxListCtrl* List() const { return list_; }
+    /// Says when working hours are unknown (without the career file); hidden otherwise.
+    wxStaticText* Note() const { return note_; }
     /// The Sim id of a row; -1 outside the list.
     int32_t RowSimId(long row) const;
 
@@ -48,4 +51,5 @@ private:
     std::vector<int32_t> rowIds_;
     wxComboBox* hourBox_ = nullptr;
     wxListCtrl* list_ = nullptr;
+    wxStaticText* note_ = nullptr;
 };

@@ -10,12 +10,14 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "app/ConfigStore.h"
 #include "chemistry/ChemMatchConfirmDlg.h"
 #include "chemistry/CompareChemDlg.h"
 #include "chemistry/ShowChemDlg.h"
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
+#include "model/Sim.h"
 #include "model/SimRegistry.h"
 #include "model/Vocabulary.h"
 
@@ -56,8 +58,11 @@ ChemMatchDlg::ChemMatchDlg(wxWindow* parent, SimRegistry& registry, const wxSize
     results_->AppendColumn(_("Female"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 100));
     results_->AppendColumn(_("Male"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 100));
     results_->AppendColumn(_("Type"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 80));
+    made_ = new wxStaticText(rbox, wxID_ANY, wxEmptyString);
+    made_->SetForegroundColour(wxColour(0, 0, 255));
     resultsBox->Add(resultButtons, 0, wxALL, 4);
     resultsBox->Add(results_, 1, wxEXPAND | wxALL, 4);
+    resultsBox->Add(made_, 0, wxEXPAND | wxALL, 4);
 
     auto* left = new wxBoxSizer(wxVERTICAL);
     left->Add(ageBox_, 0, wxEXPAND | wxBOTTOM, 8);
@@ -77,7 +82,16 @@ ChemMatchDlg::ChemMatchDlg(wxWindow* parent, SimRegistry& registry, const wxSize
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AcceptMatch(); }, ID_ACCEPT);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ShowChemistry(); }, ID_SHOW_CHEMISTRY);
     Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { CompareSelected(); }, ID_RESULTS);
+
+    const ChemMatchOptions stored = ReadChemMatchOptions();
+    ageBox_->SetSelection(stored.lifeStage);
+    options_[0]->SetValue(stored.townies);
+    options_[1]->SetValue(stored.differentAges);
+    options_[2]->SetValue(stored.matchedUp);
+    options_[3]->SetValue(stored.married);
 }
+
+ChemMatchDlg::~ChemMatchDlg() { WriteChemMatchOptions(CurrentOptions()); }
 
 ChemMatchOptions ChemMatchDlg::CurrentOptions() const {
     ChemMatchOptions options;
@@ -91,6 +105,7 @@ ChemMatchOptions ChemMatchDlg::CurrentOptions() const {
 
 void ChemMatchDlg::GenerateResults() {
     matchResults_ = GenerateMatchResults(registry_, CurrentOptions());
+    made_->SetLabel(wxEmptyString);
     results_->DeleteAllItems();
     rowResults_.clear();
     for (const MatchRow& row : MatchRows(registry_, matchResults_)) {
@@ -118,9 +133,23 @@ void ChemMatchDlg::AcceptMatch() {
         ShowMessageBox(_("This is not a valid match."), _(Caption::Error), wxOK | wxICON_INFORMATION | wxCENTRE, this);
         return;
     }
-    ChemMatchConfirmDlg confirm(this, registry_, result->simId, result->partnerId);
+    const int32_t simId = result->simId, partnerId = result->partnerId;
+    ChemMatchConfirmDlg confirm(this, registry_, simId, partnerId);
     if (confirm.ShowModal() != wxID_OK) return;
-    if (AcceptMatchResult(registry_, *result)) changed_ = true;
+    if (!AcceptMatchResult(registry_, *result)) return;
+    changed_ = true;
+    // The two are matched up now: the proposals are made again so that none of the
+    // rows still offers either of them as if they were free, and the window says
+    // what was made.
+    const Sim* sim = registry_.FindSim(simId);
+    const Sim* partner = registry_.FindSim(partnerId);
+    GenerateResults();
+    if (sim != nullptr && partner != nullptr)
+        made_->SetLabel(wxString::Format(_("%s and %s are now matched up."), ToWx(sim->ShownFullName()),
+                                         ToWx(partner->ShownFullName())));
+    // Long names wrap under the list rather than being cut off.
+    made_->Wrap(results_->GetSize().x);
+    Layout();
 }
 
 void ChemMatchDlg::CompareSelected() {

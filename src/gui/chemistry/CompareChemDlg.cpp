@@ -1,5 +1,7 @@
 #include "chemistry/CompareChemDlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
@@ -10,6 +12,7 @@
 #include "common/WxString.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
+#include "model/Vocabulary.h"
 
 namespace {
 enum { ID_LEFT_LIST = 12, ID_RIGHT_LIST = 13 };
@@ -18,7 +21,13 @@ wxListCtrl* MakeList(wxWindow* parent, int id) {
     auto* list = new wxListCtrl(parent, id, wxDefaultPosition, FontScaled(parent, wxSize(160, 160)),
                                 wxLC_REPORT | wxLC_SINGLE_SEL);
     list->AppendColumn(_("Name"), wxLIST_FORMAT_LEFT, FontScaledWidth(parent, 90));
-    list->AppendColumn(_("Type"), wxLIST_FORMAT_LEFT, FontScaledWidth(parent, 60));
+    // Wide enough for every type, "Crush or Love" included.
+    std::vector<wxString> types;
+    for (const std::string& type : ChemistryTypeTexts()) types.push_back(ToWx(type));
+    list->AppendColumn(_("Type"), wxLIST_FORMAT_LEFT, ColumnWidthForTexts(parent, 60, types));
+    // Both columns and a scroll bar fit in the list.
+    const int columns = list->GetColumnWidth(0) + list->GetColumnWidth(1) + FontScaledWidth(parent, 24);
+    list->SetMinSize(wxSize(std::max(columns, FontScaledWidth(parent, 160)), FontScaledHeight(parent, 160)));
     return list;
 }
 }  // namespace
@@ -26,8 +35,9 @@ wxListCtrl* MakeList(wxWindow* parent, int id) {
 CompareChemDlg::CompareChemDlg(wxWindow* parent, const SimRegistry& registry, int32_t firstId, int32_t secondId)
     : wxDialog(parent, wxID_ANY, _("Chemistry Comparison"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
-    leftName_ = new wxStaticText(this, wxID_ANY, "sim1");
-    rightName_ = new wxStaticText(this, wxID_ANY, "sim2");
+    // A side without a Sim says so instead of showing a placeholder.
+    leftName_ = new wxStaticText(this, wxID_ANY, _("(no Sim)"));
+    rightName_ = new wxStaticText(this, wxID_ANY, _("(no Sim)"));
     leftList_ = MakeList(this, ID_LEFT_LIST);
     rightList_ = MakeList(this, ID_RIGHT_LIST);
 

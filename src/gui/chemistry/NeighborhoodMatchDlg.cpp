@@ -51,8 +51,15 @@ NeighborhoodMatchDlg::NeighborhoodMatchDlg(wxWindow* parent, SimRegistry& regist
                                    wxSize(FontScaledWidth(this, 100), -1), 0, nullptr, wxCB_DROPDOWN | wxCB_READONLY);
     pairs_ = new wxListCtrl(this, ID_PAIRS, wxDefaultPosition, FontScaled(this, wxSize(200, 180)),
                             wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
-    pairs_->AppendColumn(wxEmptyString, wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
-    pairs_->AppendColumn(wxEmptyString, wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
+    pairs_->AppendColumn(_("Female"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
+    pairs_->AppendColumn(_("Male"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
+    std::vector<wxString> statuses;
+    for (int32_t code : {kStatusMarried, kStatusCommitted, kStatusMatchedUp}) statuses.push_back(ToWx(StatusText(code)));
+    pairs_->AppendColumn(_("Status"), wxLIST_FORMAT_LEFT, ColumnWidthForTexts(this, 80, statuses));
+    // All three columns and a scroll bar fit without cutting a heading off.
+    int columnsWidth = FontScaledWidth(this, 24);
+    for (int column = 0; column < pairs_->GetColumnCount(); ++column) columnsWidth += pairs_->GetColumnWidth(column);
+    pairs_->SetMinSize(wxSize(columnsWidth, FontScaledHeight(this, 180)));
     auto* hearts = new wxImageList(16, 16, true, 2);
     hearts->Add(IconResource("HEARTPINK", wxSize(16, 16)));
     hearts->Add(IconResource("HEARTREDSMALL", wxSize(16, 16)));
@@ -188,6 +195,7 @@ void NeighborhoodMatchDlg::ShowRows() {
     for (size_t i = 0; i < rows.size(); ++i) {
         const long item = pairs_->InsertItem(static_cast<long>(i), ToWx(rows[i].female), rows[i].PinkHeart() ? 0 : 1);
         pairs_->SetItem(item, 1, ToWx(rows[i].male));
+        pairs_->SetItem(item, 2, ToWx(StatusText(rows[i].status)));
         pairs_->SetItemData(item, static_cast<long>(i));
     }
     pairs_->Thaw();
@@ -232,6 +240,12 @@ void NeighborhoodMatchDlg::RemovePair() {
 }
 
 void NeighborhoodMatchDlg::ComparePair() {
+    // The button sits under the pair list: a pair chosen there is the pair compared.
+    const long row = pairs_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    if (row >= 0) {
+        CompareRow(row);
+        return;
+    }
     const int female = females_->GetSelection();
     const int male = males_->GetSelection();
     if (female == wxNOT_FOUND || male == wxNOT_FOUND) {

@@ -65,6 +65,8 @@ ShowChemDlg::ShowChemDlg(wxWindow* parent, const SimRegistry& registry, const wx
 void ShowChemDlg::FillSimsOfAge(int32_t lifeStage) {
     simList_->Clear();
     chemList_->DeleteAllItems();
+    // No Sim of the new age is selected, so no one's match is shown.
+    matchLabel_->SetLabel(_("Match: "));
     simIds_.clear();
     for (const SimEntry& entry : SummarySims(registry_, lifeStage)) {
         simList_->Append(ToWx(entry.text));
@@ -87,6 +89,11 @@ void ShowChemDlg::ShowSimChemistry() {
 }
 
 void ShowChemDlg::WriteChemistryFile() {
+    // An empty report is no report: say so instead of writing an empty file.
+    if (simIds_.empty()) {
+        ShowNotice(_("There are no Sims of this age to write."), _(Caption::Message), this);
+        return;
+    }
     FileNameRequest request;
     request.parent = this;
     request.message = _("Save the chemistry data as");

@@ -38,7 +38,10 @@ EditBasicInfoPage::EditBasicInfoPage(wxWindow* parent, SimRegistry& registry, st
     lastName_ = new wxComboBox(this, ID_LAST_NAME, wxEmptyString, wxDefaultPosition,
                                wxSize(FontScaledWidth(this, 130), -1), wxArrayString(), wxCB_DROPDOWN | wxCB_SORT);
     lastName_->Disable();
-    sign_ = ReadOnlyCombo(this, ID_SIGN, 90, ToArray(BasicSignTexts()));
+    // "(none)" first: a Sim may have no sign, and the user must be able to say so.
+    wxArrayString signs = ToArray(BasicSignTexts());
+    signs.Insert(_("(none)"), 0);
+    sign_ = ReadOnlyCombo(this, ID_SIGN, 90, signs);
     sign_->SetSelection(0);
     age_ = ReadOnlyCombo(this, ID_AGE, 90, ToArray(LifeStageTexts()));
     age_->SetSelection(kLifeStageAdult);
@@ -87,7 +90,8 @@ void EditBasicInfoPage::LoadFromSim(Sim* sim) {
     firstName_->ChangeValue(ToWx(sim->firstName));
     lastName_->SetValue(ToWx(sim->ResolvedLastName()));
     SelectLifeStage(sim->LifeStage());
-    if (int entry = BasicSignEntryForName(sim->signName); entry >= 0) sign_->SetSelection(entry);
+    sign_->SetSelection(SignComboEntry(BasicSignEntryForName(sim->signName)));
+    flags_ = StatusFlagsOf(*sim);
     gender_->SetSelection(sim->male ? 0 : 1);
     cachedAspiration_ = sim->aspiration;
     // A number outside its table shows nothing selected and is kept on OK.
@@ -99,7 +103,8 @@ void EditBasicInfoPage::LoadFromSim(Sim* sim) {
 BasicInfoChoice EditBasicInfoPage::ReadChoice() const {
     BasicInfoChoice choice;
     choice.firstName = ToStd(firstName_->GetValue());
-    choice.signEntry = sign_->GetSelection();
+    // Entry 0 is "(none)"; the signs follow in the order of BasicSignTexts.
+    choice.signEntry = sign_->GetSelection() == wxNOT_FOUND ? -1 : sign_->GetSelection() - 1;
     choice.male = gender_->GetSelection() == 0;
     choice.aspiration = aspiration_->GetSelection() != wxNOT_FOUND ? aspiration_->GetSelection() : -1;
     choice.degree = degree_->GetSelection() != wxNOT_FOUND ? degree_->GetSelection() : -1;
@@ -118,13 +123,14 @@ bool EditBasicInfoPage::ConfirmSave() {
     return true;
 }
 
-bool EditBasicInfoPage::SaveToSim(Sim* sim) {
-    if (!sim) {
+bool EditBasicInfoPage::SaveToSim(SimEdit& edit) {
+    if (!sim_) {
         ShowNotice(_("Error creating new sim!"));
         return false;
     }
     if (confirmed_.aspiration < 0) confirmed_.aspiration = cachedAspiration_;
-    ApplyBasicInfo(*sim, registry_, confirmed_);
+    edit.basic = confirmed_;
+    if (flags_ != StatusFlagsOf(*sim_)) edit.flags = flags_;
     return true;
 }
 
@@ -143,6 +149,7 @@ void EditBasicInfoPage::OnAgeChosen(wxCommandEvent&) {
 
 void EditBasicInfoPage::OnSimStatus(wxCommandEvent&) {
     if (!sim_) return;
-    AdvancedPropDlg dlg(this, sim_->townie, sim_->vampire, sim_->atCollege);
-    if (dlg.ShowModal() == wxID_OK) statusChanged_ = true;
+    // The flags wait in the page until the dialog's OK, so Cancel drops them.
+    AdvancedPropDlg dlg(this, flags_.townie, flags_.vampire, flags_.atCollege);
+    dlg.ShowModal();
 }

@@ -4,6 +4,7 @@
 
 #include "editing/BasicInfoRules.h"
 #include "editing/EditSimPage.h"
+#include "editing/SimEdit.h"
 
 class wxComboBox;
 class wxRadioBox;
@@ -13,12 +14,14 @@ class SimRegistry;
 
 /// "Basic Info": first name, sign, age, gender, aspiration, degree, and the
 /// "Sim Status" button. The age is stored by the career page, which follows
-/// the Age combo.
+/// the Age combo. The sign combo starts with "(none)", so a Sim without a sign
+/// shows none and keeps none unless the user picks one. "Sim Status" edits the
+/// page's copy of the flags, written only by the dialog's OK.
 class EditBasicInfoPage : public EditSimPage {
 public:
     EditBasicInfoPage(wxWindow* parent, SimRegistry& registry, std::vector<const Sim*> pending);
     bool ConfirmSave() override;
-    bool SaveToSim(Sim* sim) override;
+    bool SaveToSim(SimEdit& edit) override;
     void LoadFromSim(Sim* sim) override;
 
     /// The Age combo's life stage (1, "Adult", when nothing is selected).
@@ -26,8 +29,10 @@ public:
     void SelectLifeStage(int stage);
     /// Called with the new life stage whenever the Age combo changes.
     void OnLifeStageChanged(std::function<void(int)> handler) { lifeStageChanged_ = std::move(handler); }
-    /// True once "Sim Status" wrote the flags.
-    bool StatusChanged() const { return statusChanged_; }
+    /// The flags as "Sim Status" left them (the Sim's until it is used).
+    const SimStatusFlags& PendingFlags() const { return flags_; }
+    /// The sign combo's entry for a sign entry of BasicSignTexts (-1: "(none)").
+    static int SignComboEntry(int signEntry) { return signEntry + 1; }
 
     wxTextCtrl* FirstName() const { return firstName_; }
     wxComboBox* SignCombo() const { return sign_; }
@@ -43,7 +48,7 @@ private:
     Sim* sim_ = nullptr;
     int cachedAspiration_ = 0;
     BasicInfoChoice confirmed_;
-    bool statusChanged_ = false;
+    SimStatusFlags flags_;
     std::function<void(int)> lifeStageChanged_;
     wxTextCtrl* firstName_ = nullptr;
     wxComboBox* lastName_ = nullptr;

@@ -6,7 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "careers/SimCareerData.h"
+#include "editing/SimEdit.h"
 #include "common/FontScale.h"
 #include "common/WxString.h"
 #include "model/Sim.h"
@@ -94,7 +94,7 @@ void EditCareerInfoPage::ShowPreview() {
     preview_->SetLabel(ToWx(CareerPreviewText(entries_, CurrentChoice())));
     Layout();
     // The button follows the stored career, not the choices on the page.
-    promote_->Enable(record_ != nullptr && record_->IsPromotable());
+    promote_->Enable(sim_ != nullptr && record_.IsPromotable());
 }
 
 void EditCareerInfoPage::SetLifeStage(int stage) {
@@ -122,37 +122,41 @@ void EditCareerInfoPage::OnCareer(wxCommandEvent&) {
 void EditCareerInfoPage::OnLevel(wxCommandEvent&) { ShowPreview(); }
 
 void EditCareerInfoPage::LoadFromRecord() {
-    if (!record_) return;
-    stage_->SetSelection(record_->lifeStage >= 0 && record_->lifeStage < kLifeStageCount ? record_->lifeStage
-                                                                                        : kLifeStageAdult);
+    if (!sim_) return;
+    stage_->SetSelection(record_.lifeStage >= 0 && record_.lifeStage < kLifeStageCount ? record_.lifeStage
+                                                                                      : kLifeStageAdult);
     FillCareers();
-    const int careerEntry = SelectCareerByCode(entries_, careers_, record_->careerCode);
+    const int careerEntry = SelectCareerByCode(entries_, careers_, record_.careerCode);
     career_->SetSelection(careerEntry);
     FillLevels();
     const CareerEntry* entry = careerEntry >= 0 ? &entries_[static_cast<size_t>(careerEntry)] : nullptr;
-    level_->SetSelection(LevelEntryForLevel(entry, LifeStage(), record_->level, static_cast<int>(level_->GetCount())));
+    level_->SetSelection(LevelEntryForLevel(entry, LifeStage(), record_.level, static_cast<int>(level_->GetCount())));
     ShowPreview();
-    promote_->Enable(record_->IsPromotable());
+    promote_->Enable(record_.IsPromotable());
     loaded_ = CurrentChoice();
 }
 
 void EditCareerInfoPage::LoadFromSim(Sim* sim) {
-    record_ = sim ? &sim->career : nullptr;
-    restore_->Enable(record_ != nullptr);
+    sim_ = sim;
+    if (sim) record_ = sim->career;
+    restore_->Enable(sim != nullptr);
     LoadFromRecord();
 }
 
+// Restore drops the choices on the page, not a promotion made in this dialog:
+// the page shows the record as "&Promote" left it.
 void EditCareerInfoPage::OnRestore(wxCommandEvent&) { LoadFromRecord(); }
 
 void EditCareerInfoPage::OnPromote(wxCommandEvent&) {
-    if (!record_) return;
-    record_->Promote();
-    promoted_ = true;
+    if (!sim_) return;
+    record_.Promote();
     LoadFromRecord();
 }
 
-bool EditCareerInfoPage::SaveToSim(Sim* sim) {
-    if (!sim || !record_) return false;
-    SaveCareerChoice(*record_, entries_, CurrentChoice(), loaded_);
+bool EditCareerInfoPage::SaveToSim(SimEdit& edit) {
+    if (!sim_) return false;
+    SimCareerData result = record_;
+    SaveCareerChoice(result, entries_, CurrentChoice(), loaded_);
+    if (!SameCareerRecord(result, sim_->career)) edit.career = result;
     return true;
 }

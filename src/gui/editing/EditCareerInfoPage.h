@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "editing/CareerPageRules.h"
+#include "careers/SimCareerData.h"
 #include "editing/EditSimPage.h"
 
 class wxButton;
@@ -9,22 +10,22 @@ class wxComboBox;
 class wxRadioBox;
 class wxStaticText;
 class CareerList;
-class SimCareerData;
 
 /// "Career": the life stage, career and level of the Sim, with a live preview
 /// of the career text, "&Restore" and "&Promote". This page stores the Sim's
-/// life stage.
+/// life stage. It works on a copy of the career record: "&Promote" promotes
+/// the copy, and only the dialog's OK writes it into the Sim.
 class EditCareerInfoPage : public EditSimPage {
 public:
     EditCareerInfoPage(wxWindow* parent, const CareerList* careers);
-    bool SaveToSim(Sim* sim) override;
+    bool SaveToSim(SimEdit& edit) override;
     void LoadFromSim(Sim* sim) override;
 
     /// Selects a life stage and rebuilds the lists; nothing when already shown.
     void SetLifeStage(int stage);
     int LifeStage() const;
-    /// True once "&Promote" changed the stored career.
-    bool Promoted() const { return promoted_; }
+    /// The page's copy of the career record, promotions included.
+    const SimCareerData& Record() const { return record_; }
 
     wxRadioBox* AgeLevel() const { return stage_; }
     wxComboBox* CareerCombo() const { return career_; }
@@ -45,10 +46,10 @@ private:
     void OnPromote(wxCommandEvent& event);
 
     const CareerList* careers_;
-    SimCareerData* record_ = nullptr;
+    const Sim* sim_ = nullptr;
+    SimCareerData record_;
     std::vector<CareerEntry> entries_;
     CareerChoice loaded_{1, -2, -2};  // matches no choice until a record is loaded
-    bool promoted_ = false;
     wxRadioBox* stage_ = nullptr;
     wxComboBox* career_ = nullptr;
     wxComboBox* level_ = nullptr;

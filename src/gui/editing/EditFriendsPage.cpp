@@ -8,6 +8,7 @@
 #include "common/FontScale.h"
 #include "common/WxString.h"
 #include "editing/EnterFriendsDlg.h"
+#include "editing/SimEdit.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 
@@ -38,6 +39,7 @@ EditFriendsPage::EditFriendsPage(wxWindow* parent, SimRegistry& registry) : Edit
 void EditFriendsPage::LoadFromSim(Sim* sim) {
     sim_ = sim;
     pending_ = sim ? sim->friendIds : std::vector<int32_t>();
+    loaded_ = pending_;
     rows_ = FriendRows(registry_, pending_);
     Fill();
 }
@@ -66,8 +68,8 @@ void EditFriendsPage::ModifyFriends() {
     Fill();
 }
 
-bool EditFriendsPage::SaveToSim(Sim* sim) {
-    if (!sim) return false;
-    SaveFriends(registry_, *sim, pending_);
+bool EditFriendsPage::SaveToSim(SimEdit& edit) {
+    if (!sim_) return false;
+    if (!SameFriendSet(pending_, loaded_)) edit.friends = pending_;
     return true;
 }

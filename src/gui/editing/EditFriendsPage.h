@@ -11,11 +11,11 @@ class wxStaticText;
 class SimRegistry;
 
 /// "Friends": the Sim's friends, changed through the friend picker and written
-/// on both sides when the Edit Sim dialog's OK reaches this page.
+/// on both sides by the Edit Sim dialog's OK, only when the picker changed them.
 class EditFriendsPage : public EditSimPage {
 public:
     EditFriendsPage(wxWindow* parent, SimRegistry& registry);
-    bool SaveToSim(Sim* sim) override;
+    bool SaveToSim(SimEdit& edit) override;
     void LoadFromSim(Sim* sim) override;
     /// Opens the friend picker; OK replaces the pending list.
     void ModifyFriends();
@@ -29,6 +29,7 @@ private:
     SimRegistry& registry_;
     Sim* sim_ = nullptr;
     std::vector<int32_t> pending_;
+    std::vector<int32_t> loaded_;
     std::vector<FriendRow> rows_;
     wxListView* list_ = nullptr;
     wxStaticText* count_ = nullptr;

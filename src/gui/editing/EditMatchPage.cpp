@@ -13,6 +13,7 @@
 #include "editing/EnterFriendsDlg.h"
 #include "editing/LoveRules.h"
 #include "editing/MakeMatchDlg.h"
+#include "editing/SimEdit.h"
 #include "model/Sim.h"
 #include "model/SimRegistry.h"
 
@@ -63,6 +64,9 @@ void EditMatchPage::LoadFromSim(Sim* sim) {
     status_ = sim->status;
     lifeStage_ = sim->LifeStage();
     chemistry_ = ChemistryOf(*sim);
+    loadedStatus_ = status_;
+    loadedPartnerId_ = partnerId_;
+    loadedChemistry_ = chemistry_;
     ShowMatch();
     FillChemistry();
 }
@@ -98,9 +102,9 @@ void EditMatchPage::ModifyChemistry() {
     FillChemistry();
 }
 
-bool EditMatchPage::SaveToSim(Sim* sim) {
-    if (!sim) return false;
-    ApplyMatch(registry_, *sim, status_, partnerId_);
-    SaveChemistry(registry_, *sim, chemistry_);
+bool EditMatchPage::SaveToSim(SimEdit& edit) {
+    if (!sim_) return false;
+    if (status_ != loadedStatus_ || partnerId_ != loadedPartnerId_) edit.match = MatchChoice{status_, partnerId_};
+    if (!SameChemistryList(chemistry_, loadedChemistry_)) edit.chemistry = chemistry_;
     return true;
 }

@@ -11,11 +11,12 @@ class SimRegistry;
 
 /// "Love": the Sim's match (status and partner, chosen in "Make Match") and its
 /// chemistry (chosen in the chemistry picker). Both stay pending until the Edit
-/// Sim dialog's OK reaches this page, which writes them on both sides.
+/// Sim dialog's OK, which writes each on both sides only when it was changed
+/// here: an untouched page leaves one-sided links and other Sims' entries alone.
 class EditMatchPage : public EditSimPage {
 public:
     EditMatchPage(wxWindow* parent, SimRegistry& registry);
-    bool SaveToSim(Sim* sim) override;
+    bool SaveToSim(SimEdit& edit) override;
     void LoadFromSim(Sim* sim) override;
     void ChangeMatch();
     void ModifyChemistry();
@@ -38,6 +39,9 @@ private:
     int32_t partnerId_ = -1;
     int32_t lifeStage_ = 1;
     std::vector<ChemistryEntry> chemistry_;
+    int32_t loadedStatus_ = 3;
+    int32_t loadedPartnerId_ = -1;
+    std::vector<ChemistryEntry> loadedChemistry_;
     wxStaticText* match_ = nullptr;
     wxStaticText* statusLabel_ = nullptr;
     wxListView* list_ = nullptr;

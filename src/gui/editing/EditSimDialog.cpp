@@ -9,6 +9,7 @@
 #include "editing/EditBasicInfoPage.h"
 #include "editing/EditCareerInfoPage.h"
 #include "editing/EditSimListBook.h"
+#include "editing/SimEdit.h"
 #include "model/Sim.h"
 
 namespace {
@@ -20,7 +21,7 @@ wxString TitleFor(const Sim* sim) {
 
 EditSimDialog::EditSimDialog(wxWindow* parent, SimRegistry& registry, const CareerList* careers, Sim* sim,
                              std::vector<const Sim*> pending)
-    : wxDialog(parent, wxID_ANY, TitleFor(sim)), sim_(sim) {
+    : wxDialog(parent, wxID_ANY, TitleFor(sim)), registry_(registry), sim_(sim) {
     book_ = new EditSimListBook(this, registry, careers, sim, std::move(pending));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(new wxButton(this, wxID_OK, _("&Ok")));
@@ -32,10 +33,6 @@ EditSimDialog::EditSimDialog(wxWindow* parent, SimRegistry& registry, const Care
     SetSizerAndFit(sizer);
     book_->BasicPage()->FirstName()->SetFocus();
     Bind(wxEVT_BUTTON, &EditSimDialog::OnOk, this, wxID_OK);
-}
-
-bool EditSimDialog::ChangedSim() const {
-    return saved_ || book_->BasicPage()->StatusChanged() || book_->CareerPage()->Promoted();
 }
 
 void EditSimDialog::OnOk(wxCommandEvent&) {
@@ -61,12 +58,15 @@ bool EditSimDialog::Accept() {
         book_->BasicPage()->SelectLifeStage(book_->CareerPage()->LifeStage());
     else
         book_->CareerPage()->SetLifeStage(book_->BasicPage()->LifeStage());
+    SimEdit edit;
     for (size_t i = 0; i < pages.size(); ++i) {
-        if (!pages[i]->SaveToSim(sim_)) {
+        if (!pages[i]->SaveToSim(edit)) {
             book_->SetSelection(i);
             return false;
         }
     }
-    saved_ = true;
+    MessageBoxPrompter prompter(this);
+    ConfirmLifeStage(registry_, *sim_, edit, prompter);
+    ApplySimEdit(registry_, *sim_, edit);
     return true;
 }

@@ -8,9 +8,10 @@ class EditSimListBook;
 class Sim;
 class SimRegistry;
 
-/// "Add a Sim" / "Editing <name>": the pages of one Sim. OK lets every page
-/// check first and writes only when all agree; Cancel writes nothing (what
-/// "Sim Status" and "&Promote" did stays, and `ChangedSim` tells so).
+/// "Add a Sim" / "Editing <name>": the pages of one Sim. The pages and the
+/// dialogs they open ("Sim Status", "&Promote", the pickers, "Make Match") keep
+/// their changes pending; OK lets every page check first, gathers what changed
+/// into one `SimEdit` and writes it in one step. Cancel writes nothing.
 class EditSimDialog : public wxDialog {
 public:
     /// `pending` are the other Sims waiting to join the family, whose first
@@ -18,14 +19,13 @@ public:
     EditSimDialog(wxWindow* parent, SimRegistry& registry, const CareerList* careers, Sim* sim,
                   std::vector<const Sim*> pending = {});
     EditSimListBook* Book() const { return book_; }
-    /// True when the Sim was changed, by OK or by an action inside the pages.
-    bool ChangedSim() const;
-    /// What OK does before the dialog closes: true when every page checked and wrote.
+    /// What OK does before the dialog closes: true when every page checked and
+    /// the edit was written.
     bool Accept();
 
 private:
     void OnOk(wxCommandEvent& event);
+    SimRegistry& registry_;
     Sim* sim_;
     EditSimListBook* book_ = nullptr;
-    bool saved_ = false;
 };

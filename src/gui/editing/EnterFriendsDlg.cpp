@@ -132,6 +132,7 @@ void EnterFriendsDlg::FillSelected() {
     selected_->Clear();
     for (int32_t id : selection_.Ids())
         if (const Sim* sim = registry_.FindSim(id)) selected_->Append(ToWx(sim->ShownFullName()), IdData(id));
+    FitSelectedList();
 }
 
 bool EnterFriendsDlg::ShowSim(int32_t simId) {
@@ -194,4 +195,19 @@ void EnterChemistryDlg::FillSelected() {
     selected_->Clear();
     const auto texts = chemistry_.Texts();
     for (size_t i = 0; i < texts.size(); ++i) selected_->Append(ToWx(texts[i]), IdData(chemistry_.Entries()[i].simId));
+    // "Name, Crush or Love" is longer than the column was designed for.
+    FitSelectedList();
+}
+
+void EnterFriendsDlg::FitSelectedList() {
+    std::vector<wxString> texts;
+    for (unsigned i = 0; i < selected_->GetCount(); ++i) texts.push_back(selected_->GetString(i));
+    const int wanted = ListWidthForTexts(selected_, 130, texts);
+    if (wanted <= selected_->GetMinSize().x) return;
+    selected_->SetMinSize(wxSize(wanted, selected_->GetMinSize().y));
+    if (GetSizer() == nullptr) return;
+    wxSize size = GetSize();
+    size.IncTo(GetSizer()->ComputeFittingWindowSize(this));
+    SetSize(size);
+    Layout();
 }

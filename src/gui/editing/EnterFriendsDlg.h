@@ -43,6 +43,8 @@ protected:
     virtual void AddSim(const Sim& member);
     virtual void RemoveEntry(int32_t simId);
     virtual void FillSelected();
+    /// Widens the right column (and the window) until its longest entry fits.
+    void FitSelectedList();
 
     SimRegistry& registry_;
     Sim* sim_;

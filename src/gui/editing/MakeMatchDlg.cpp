@@ -29,14 +29,24 @@ MakeMatchDlg::MakeMatchDlg(wxWindow* parent, SimRegistry& registry, int32_t stat
       status_(status), partnerId_(partnerId) {
     wxArrayString statuses;
     for (int32_t code : statusCodes_) statuses.Add(ToWx(StatusText(code)));
-    statusCombo_ = new wxComboBox(this, ID_STATUS, wxEmptyString, wxDefaultPosition,
-                                  wxSize(FontScaledWidth(this, 90), -1), statuses, wxCB_DROPDOWN | wxCB_READONLY);
+    // Wide enough for the longest status beside the drop-down arrow.
+    const int statusWidth = ColumnWidthForTexts(this, 90, std::vector<wxString>(statuses.begin(), statuses.end())) +
+                            FontScaledWidth(this, 30);
+    statusCombo_ = new wxComboBox(this, ID_STATUS, wxEmptyString, wxDefaultPosition, wxSize(statusWidth, -1), statuses,
+                                  wxCB_DROPDOWN | wxCB_READONLY);
     filters_[0] = new wxCheckBox(this, ID_FAMILY, _("Family"));
     filters_[1] = new wxCheckBox(this, ID_GENDER, _("Gender"));
     filters_[2] = new wxCheckBox(this, ID_FRIENDS, _("Friends"));
     const long style = wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL;
     families_ = new wxListBox(this, ID_FAMILIES, wxDefaultPosition, FontScaled(this, wxSize(120, 190)), 0, nullptr, style);
     candidates_ = new wxListBox(this, ID_CANDIDATES, wxDefaultPosition, FontScaled(this, wxSize(120, 190)), 0, nullptr, style);
+    // Any Sim of the neighborhood can be a candidate: the lists are as wide as the
+    // longest name, so that none is cut off.
+    std::vector<wxString> simNames, familyNames;
+    for (const Sim* other : registry.allSims) simNames.push_back(ToWx(other->ListLabel()));
+    for (const Family* family : registry.families) familyNames.push_back(ToWx(family->name));
+    candidates_->SetMinSize(wxSize(ListWidthForTexts(candidates_, 120, simNames), FontScaledHeight(this, 190)));
+    families_->SetMinSize(wxSize(ListWidthForTexts(families_, 120, familyNames), FontScaledHeight(this, 190)));
     const Sim* current = registry.FindSim(partnerId);
     auto* currentLabel = new wxStaticText(
         this, wxID_ANY, current ? wxString::Format(_("Current: %s"), ToWx(current->ShownFullName())) : _("Current: None"));
@@ -66,7 +76,7 @@ MakeMatchDlg::MakeMatchDlg(wxWindow* parent, SimRegistry& registry, int32_t stat
     sizer->Add(buttons, 0, wxALIGN_CENTER | wxALL, 8);
     SetSizerAndFit(sizer);
 
-    ApplyFilters();
+    FillFamilies();
     if (status_ != kStatusNone) statusCombo_->SetStringSelection(ToWx(StatusText(status_)));
     ApplyStatus();
     ShowNewMatch(current ? ToWx(current->ShownFullName()) : wxString());
@@ -88,6 +98,22 @@ void MakeMatchDlg::ShowNewMatch(const wxString& name) {
 }
 
 void MakeMatchDlg::ApplyFilters() {
+    FillFamilies();
+    KeepListedCandidate();
+}
+
+void MakeMatchDlg::KeepListedCandidate() {
+    std::vector<int32_t> listed;
+    for (unsigned i = 0; i < candidates_->GetCount(); ++i) listed.push_back(DataId(candidates_->GetClientData(i)));
+    partnerId_ = ListedCandidate(partnerId_, listed, candidates_->GetSelection());
+    // "Single" has no match, whatever the (disabled) lists show.
+    const int status = statusCombo_->GetSelection();
+    if (status != wxNOT_FOUND && statusCodes_[static_cast<size_t>(status)] == kStatusSingle) partnerId_ = -1;
+    const Sim* candidate = registry_.FindSim(partnerId_);
+    ShowNewMatch(candidate ? ToWx(candidate->ShownFullName()) : _("None"));
+}
+
+void MakeMatchDlg::FillFamilies() {
     families_->Clear();
     candidates_->Clear();
     if (!sim_) return;
@@ -113,15 +139,14 @@ void MakeMatchDlg::ApplyStatus() {
 
 void MakeMatchDlg::ChooseFamily(int index) {
     candidates_->Clear();
-    if (!sim_ || index < 0 || index >= static_cast<int>(families_->GetCount())) return;
-    const Family* family = registry_.families.FindById(DataId(families_->GetClientData(index)));
-    if (!family) return;
-    for (const Sim* candidate : MatchCandidates(*family, *sim_, CurrentFilter()))
-        candidates_->Append(ToWx(candidate->ListLabel()), IdData(candidate->id));
-    if (candidates_->GetCount() > 0) {
-        candidates_->SetSelection(0);
-        ChooseCandidate(0);
-    }
+    const Family* family = (sim_ && index >= 0 && index < static_cast<int>(families_->GetCount()))
+                               ? registry_.families.FindById(DataId(families_->GetClientData(index)))
+                               : nullptr;
+    if (family)
+        for (const Sim* candidate : MatchCandidates(*family, *sim_, CurrentFilter()))
+            candidates_->Append(ToWx(candidate->ListLabel()), IdData(candidate->id));
+    if (candidates_->GetCount() > 0) candidates_->SetSelection(0);
+    KeepListedCandidate();
 }
 
 void MakeMatchDlg::ChooseCandidate(int index) {

@@ -15,7 +15,9 @@ class SimRegistry;
 
 /// "Make Match": a status and, unless "Single", a partner chosen by family,
 /// filtered by family, friends and gender. The caller reads `Status` and
-/// `PartnerId` after OK.
+/// `PartnerId` after OK. A candidate that a filter or a family choice takes
+/// off the list is no longer the match: what OK commits is always listed (or
+/// the partner the dialog opened with, while the lists were not changed).
 class MakeMatchDlg : public wxDialog {
 public:
     MakeMatchDlg(wxWindow* parent, SimRegistry& registry, int32_t status, int32_t partnerId, Sim* sim, int32_t lifeStage);
@@ -36,6 +38,9 @@ public:
 
 private:
     MatchFilter CurrentFilter() const;
+    void FillFamilies();
+    /// After the candidate list changed: keeps the match only while it is listed.
+    void KeepListedCandidate();
     void ShowNewMatch(const wxString& name);
 
     SimRegistry& registry_;

@@ -27,13 +27,14 @@ NewFamilyDlg::NewFamilyDlg(wxWindow* parent, SimRegistry& registry, const Career
                            int32_t preselectSimId)
     : wxDialog(parent, wxID_ANY, _("Add a Family"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      registry_(registry), careers_(careers), family_(family), pending_(registry) {
-    name_ = new wxTextCtrl(this, ID_NAME, ToWx(family.name), wxDefaultPosition, FontScaled(this, wxSize(150, 25)));
+      session_(registry, family), registry_(session_.Work()), careers_(careers), family_(session_.WorkFamily()),
+      pending_(session_.Pending()) {
+    name_ = new wxTextCtrl(this, ID_NAME, ToWx(family_.name), wxDefaultPosition, FontScaled(this, wxSize(150, 25)));
     auto* useName = new wxCheckBox(this, ID_USE_NAME, _("Use Family Name for Last Name"));
     useName->SetValue(true);
     useName->Disable();
     members_ = new wxListView(this, ID_MEMBERS, wxDefaultPosition, FontScaled(this, wxSize(280, 160)),
-                              wxLC_REPORT | wxLC_HRULES | wxLC_VRULES);
+                              wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
     const int w = FontScaledWidth(this, 280) / 3;
     members_->AppendColumn(_("Name"), wxLIST_FORMAT_LEFT, w + 20);
     members_->AppendColumn(_("Age"), wxLIST_FORMAT_LEFT, w - 30);
@@ -74,7 +75,10 @@ NewFamilyDlg::NewFamilyDlg(wxWindow* parent, SimRegistry& registry, const Career
     long select = members_->GetItemCount() > 0 ? members_->GetTopItem() : -1;
     for (size_t i = 0; i < rowIds_.size(); ++i)
         if (preselectSimId >= 0 && rowIds_[i] == preselectSimId) select = static_cast<long>(i);
-    if (select >= 0) members_->Select(select);
+    if (select >= 0) {
+        members_->Select(select);
+        members_->Focus(select);
+    }
     RefreshFriendsLabel();
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { NewMember(); }, ID_NEW);
@@ -152,9 +156,11 @@ void NewFamilyDlg::EditMember(long row) {
     }
     EditSimDialog dlg(this, registry_, careers_, sim, pending_.View());
     dlg.ShowModal();
-    if (dlg.ChangedSim() && !pending_.Contains(sim)) changed_ = true;
     FillMembers();
-    if (row < members_->GetItemCount()) members_->Select(row);
+    if (row < members_->GetItemCount()) {
+        members_->Select(row);
+        members_->Focus(row);
+    }
     RefreshFriendsLabel();
 }
 
@@ -166,7 +172,8 @@ void NewFamilyDlg::RemoveMember() {
         _("Are you sure you want to delete %s? This operation cannot be undone."), ToWx(sim->ShownFullName()));
     if (!AskYesNoQuestion(question, wxGetTranslation(Caption::Delete), this)) return;
     if (members_->GetItemCount() <= 1) {
-        ShowNotice(_("This is the only family member! If you would like to delete the whole family,") +
+        ShowNotice(wxString::Format(_("%s is the only family member! If you would like to delete the whole family,"),
+                                    ToWx(sim->ShownFullName())) +
                    _(" please close the New Family Dialog and delete the last family member from the main menu."));
         return;
     }
@@ -175,8 +182,7 @@ void NewFamilyDlg::RemoveMember() {
     } else {
         // The family stays even when this was its last registered member: the
         // dialog still edits it and new members may join it on OK.
-        RemoveMemberKeepingFamily(registry_, *sim);
-        changed_ = true;
+        session_.RemoveMember(*sim);
     }
     FillMembers();
     RefreshFriendsLabel();
@@ -186,7 +192,7 @@ void NewFamilyDlg::PromoteMember() {
     Sim* sim = SelectedMember();
     if (!sim) return;
     MessageBoxPrompter prompter(this);
-    if (PromoteSim(*sim, prompter) && !pending_.Contains(sim)) changed_ = true;
+    PromoteSim(*sim, prompter);
 }
 
 void NewFamilyDlg::ShowFamilyFriends() {
@@ -209,10 +215,7 @@ bool NewFamilyDlg::Accept() {
         ShowNotice(ToWx(problem));
         return false;
     }
-    if (family_.name != name) {
-        registry_.RenameFamily(family_, name);
-        changed_ = true;
-    }
+    edit_ = session_.Finish(name);
     name_->ChangeValue(ToWx(name));
     return true;
 }

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "editing/FamilyEditRules.h"
+#include "editing/FamilyEditSession.h"
 
 class wxListEvent;
 class wxListView;
@@ -16,17 +16,21 @@ class Sim;
 class SimRegistry;
 
 /// "Add a Family": a household's name and members. Members are created and
-/// changed through the Edit Sim dialog; new ones wait in the dialog until the
-/// caller commits them on OK (`Pending().CommitTo`). Removals, promotions and
-/// edits of registered members act at once, and `Changed` reports them.
+/// changed through the Edit Sim dialog, removed and promoted here. All of it
+/// happens in the dialog's working copy of the neighborhood (also what the
+/// Edit Sim dialogs it opens write): Cancel leaves every Sim as it was, and OK
+/// hands the caller one `FamilyEdit` to apply (`ApplyFamilyEdit`).
+/// The member list has one selection, and every action names its Sim.
 class NewFamilyDlg : public wxDialog {
 public:
     NewFamilyDlg(wxWindow* parent, SimRegistry& registry, const CareerList* careers, Family& family,
                  int32_t preselectSimId = -1);
     ~NewFamilyDlg() override;
-    PendingMembers& Pending() { return pending_; }
-    /// True when the dialog changed the neighborhood (also when cancelled).
-    bool Changed() const { return changed_; }
+    PendingMembers& Pending() { return session_.Pending(); }
+    /// The working copy the dialog and its sub-dialogs change.
+    SimRegistry& Work() { return session_.Work(); }
+    /// What OK hands back: every change the dialog made, for the caller to apply.
+    const FamilyEdit& Edit() const { return edit_; }
 
     // Controls and actions, for the window tests.
     wxTextCtrl* NameField() const { return name_; }
@@ -45,18 +49,19 @@ private:
     void RefreshFriendsLabel();
     /// The Sim of a row: a registered member or a waiting one; nullptr when gone.
     Sim* RowSim(long row) const;
-    /// The first selected row's Sim, telling the user when there is none.
+    /// The selected row's Sim, telling the user when there is none.
     Sim* SelectedMember(long* row = nullptr);
     void OnOk(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
     void OnActivated(wxListEvent& event);
 
-    SimRegistry& registry_;
+    FamilyEditSession session_;
+    SimRegistry& registry_;  // the working copy
     const CareerList* careers_;
-    Family& family_;
-    PendingMembers pending_;
+    Family& family_;         // the working copy's family
+    PendingMembers& pending_;
+    FamilyEdit edit_;
     std::vector<int32_t> rowIds_;
-    bool changed_ = false;
     wxTextCtrl* name_ = nullptr;
     wxListView* members_ = nullptr;
     wxStaticText* friendsLabel_ = nullptr;

@@ -268,9 +268,14 @@ void EnterFamilyTreeDlg::Apply() {
         c.simId = id;
         return c;
     };
-    std::vector<std::string> refused;
-    ApplyParents(registry_, SelectedSimIds(), choice(momLabel_, momId_), choice(dadLabel_, dadId_), &refused);
+    std::vector<std::string> refused, loops;
+    ApplyParents(registry_, SelectedSimIds(), choice(momLabel_, momId_), choice(dadLabel_, dadId_), &refused, &loops);
     changed_ = true;
+    if (!loops.empty()) {
+        wxString text;
+        for (const std::string& loop : loops) text += (text.empty() ? "" : "\n") + ToWx(loop);
+        ShowNotice(text, wxGetTranslation(Caption::Message), this);
+    }
     if (!refused.empty()) {
         wxString names;
         for (const std::string& name : refused) names += (names.empty() ? "" : ", ") + ToWx(name);

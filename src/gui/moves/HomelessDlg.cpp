@@ -10,6 +10,7 @@
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
+#include "model/DeletionEffects.h"
 #include "model/SimRegistry.h"
 #include "moves/HouseholdMoves.h"
 
@@ -17,7 +18,7 @@ namespace {
 enum { ID_MOVE_IN = 0, ID_DELETE = 1 };
 }
 
-HomelessDlg::HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<void()> changed)
+HomelessDlg::HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<void(const wxString&)> changed)
     : wxDialog(parent, wxID_ANY, _("Homeless Families"), wxDefaultPosition, wxSize(300, 350),
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER, "dialog"),
       registry_(registry), changed_(std::move(changed)) {
@@ -85,7 +86,7 @@ void HomelessDlg::MoveIn() {
     const int32_t id = SelectedFamilyId(_("Please select a family to move in first."));
     if (id < 0) return;
     registry_.SetHomeless(registry_.families.FindById(id), false);
-    if (changed_) changed_();
+    if (changed_) changed_(_("Move In"));
     Fill();
 }
 
@@ -93,12 +94,16 @@ void HomelessDlg::DeleteFamily() {
     const int32_t id = SelectedFamilyId(_("Please select a family to delete first."));
     if (id < 0) return;
     Family* family = registry_.families.FindById(id);
-    const wxString question =
+    wxString question =
         wxString::Format(_("Are you sure you want to delete the entire family %s? This will delete the friend "
                            "connections too."),
                          ToWx(family->name));
+    std::vector<const Sim*> members;
+    for (const Sim* member : family->members) members.push_back(member);
+    if (const std::string effects = DeletionEffectsText(EffectsOfDeleting(registry_, members)); !effects.empty())
+        question += "\n\n" + ToWx(effects);
     if (!AskYesNoQuestion(question, wxGetTranslation(Caption::DeleteFamily), this)) return;
     registry_.RemoveFamilyWithMembers(family);
-    if (changed_) changed_();
+    if (changed_) changed_(_("Delete Family"));
     Fill();
 }

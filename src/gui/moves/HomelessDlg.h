@@ -13,7 +13,8 @@ class wxListCtrl;
 /// every change, so that the main window marks the neighborhood modified and refreshes.
 class HomelessDlg : public wxDialog {
 public:
-    HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<void()> changed);
+    /// `changed` hears of each change the dialog made, with the change's name.
+    HomelessDlg(wxWindow* parent, SimRegistry& registry, std::function<void(const wxString&)> changed);
 
     wxListCtrl* List() const { return list_; }
     /// The buttons' work, for the buttons and for tests.
@@ -26,7 +27,7 @@ private:
     int32_t SelectedFamilyId(const wxString& nothingSelected);
 
     SimRegistry& registry_;
-    std::function<void()> changed_;
+    std::function<void(const wxString&)> changed_;
     wxListCtrl* list_ = nullptr;
     std::vector<int32_t> rowIds_;
 };

@@ -1,5 +1,6 @@
 #include "moves/MoveOutDlg.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <wx/button.h>
@@ -30,8 +31,17 @@ MoveOutDlg::MoveOutDlg(wxWindow* parent, SimRegistry& registry, int32_t familyId
                              wxLB_EXTENDED | wxLB_SORT | wxLB_HSCROLL);
     name_ = new wxTextCtrl(this, wxID_ANY, family ? ToWx(family->name) : wxString(), wxDefaultPosition,
                            FontScaled(this, wxSize(80, 25)));
+    std::vector<wxString> names;
     if (family != nullptr)
-        for (const Sim* member : family->members) members_->Append(ToWx(member->ShownFullName()), IdData(member->id));
+        for (const Sim* member : family->members) {
+            names.push_back(ToWx(member->ShownFullName()));
+            members_->Append(names.back(), IdData(member->id));
+        }
+    // Every member in view at once (up to a dozen; a bigger family scrolls), and no
+    // name cut off.
+    constexpr int kRowsShown = 12;
+    members_->SetMinSize(wxSize(ListWidthForTexts(members_, 100, names),
+                                ListHeightForRows(members_, std::min<int>(names.size(), kRowsShown), 90)));
 
     auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
     nameRow->Add(new wxStaticText(this, wxID_ANY, _("Please enter a unique name:")), 0,

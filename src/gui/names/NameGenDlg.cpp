@@ -92,8 +92,12 @@ void NameGenDlg::AddName() {
             // Kept in the field so the user can correct it.
             ShowNotice(_("This name cannot be added: it reads as a list heading."), _(Caption::Message), this);
             return;
-        case NameAddResult::Added:
         case NameAddResult::AlreadyThere:
+            // Nothing was added, and the message says so rather than claim a success.
+            field_->Clear();
+            ShowNotice(_("This name is already in the list: nothing was added."), _(Caption::Message), this);
+            return;
+        case NameAddResult::Added:
             break;
     }
     field_->Clear();

@@ -39,9 +39,13 @@ AspirationDlg::AspirationDlg(wxWindow* parent, SimRegistry& registry)
     columns->Add(left, 1, wxEXPAND);
     columns->AddSpacer(10);
     columns->Add(right, 1, wxEXPAND);
+    // The counts leave Children and Townies out, as the lists do; the window says so.
+    note_ = new wxStaticText(this, wxID_ANY, ToWx(AspirationLeftOutNote(0)));
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->AddSpacer(10);
     sizer->Add(columns, 1, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    sizer->AddSpacer(10);
+    sizer->Add(note_, 0, wxLEFT | wxRIGHT, 10);
     sizer->AddSpacer(10);
     sizer->Add(new wxButton(this, wxID_OK, _("&Ok")), 0, wxALIGN_CENTER);
     sizer->AddSpacer(10);
@@ -60,6 +64,7 @@ void AspirationDlg::FillSummary() {
         summary_->SetItem(item, 1, wxString::Format("%d", static_cast<int>(row.count)));
         summary_->SetItemData(item, row.aspiration);
     }
+    note_->SetLabel(ToWx(AspirationLeftOutNote(AspirationLeftOutCount(registry_))));
 }
 
 int AspirationDlg::ShowModal() {

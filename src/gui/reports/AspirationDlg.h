@@ -7,6 +7,7 @@
 class wxListBox;
 class wxListCtrl;
 class wxListEvent;
+class wxStaticText;
 class SimRegistry;
 
 /// "Neighborhood Aspirations": how many Sims hold each aspiration, and the Sims of
@@ -25,6 +26,8 @@ public:
 
     wxListCtrl* Summary() const { return summary_; }
     wxListBox* SimsList() const { return sims_; }
+    /// What the counts and lists leave out (Children and Townies).
+    wxStaticText* Note() const { return note_; }
 
 private:
     void OnRowChosen(wxListEvent& event);
@@ -32,4 +35,5 @@ private:
     SimRegistry& registry_;
     wxListCtrl* summary_ = nullptr;
     wxListBox* sims_ = nullptr;
+    wxStaticText* note_ = nullptr;
 };

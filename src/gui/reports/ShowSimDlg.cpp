@@ -35,7 +35,10 @@ ShowSimDlg::ShowSimDlg(wxWindow* parent, SimRegistry& registry, int32_t simId, b
         if (i == kRowCount - 1) {
             // The heart beside "Match: " is left out when its picture cannot be read.
             wxBitmap heart = LoadResBitmap("heart_red.bmp");
-            if (heart.IsOk()) label->Add(new wxStaticBitmap(this, wxID_ANY, heart), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 3);
+            if (heart.IsOk()) {
+                heart_ = new wxStaticBitmap(this, wxID_ANY, heart);
+                label->Add(heart_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 3);
+            }
         }
         label->Add(new wxStaticText(this, wxID_ANY, labels[i]), 0, wxALIGN_CENTER_VERTICAL);
         rows->Add(label, 0, wxALIGN_CENTER_VERTICAL);
@@ -85,6 +88,8 @@ bool ShowSimDlg::FillValues() {
     const wxSize design = FontScaled(this, wxSize(140, 110));
     careerBox_->SetMinSize(wxSize(std::max(design.x, width + 12), std::max(design.y, height + 8)));
     friendsText_->SetLabel(ToWx(card.friendsText));
+    // A full heart beside "Match: None" would say the opposite of the text.
+    if (heart_ != nullptr) heart_->Show(sim->Partner(registry_) != nullptr);
     familyButton_->Enable(familyAllowed_ && sim->family != nullptr);
     GetSizer()->SetSizeHints(this);
     const wxSize designSize = FontScaled(this, wxSize(400, 200));

@@ -5,6 +5,7 @@
 #include <wx/dialog.h>
 
 class wxButton;
+class wxStaticBitmap;
 class wxStaticText;
 class SimRegistry;
 
@@ -38,6 +39,9 @@ public:
     wxStaticText* CareerBox() const { return careerBox_; }
     wxStaticText* FriendsText() const { return friendsText_; }
     wxButton* FamilyButton() const { return familyButton_; }
+    /// The heart beside "Match: ", shown only when the Sim has a partner; null when
+    /// its picture could not be read.
+    wxStaticBitmap* Heart() const { return heart_; }
 
 private:
     SimRegistry& registry_;
@@ -47,4 +51,5 @@ private:
     wxStaticText* careerBox_ = nullptr;
     wxStaticText* friendsText_ = nullptr;
     wxButton* familyButton_ = nullptr;
+    wxStaticBitmap* heart_ = nullptr;
 };

@@ -76,6 +76,9 @@ void SettingsDlgColorsPage::LoadFromSettings(const ProgramSettings& settings) {
         swatches_[row]->Refresh();
     }
     highlight_[HighlightChoiceFor(settings.highlight)]->SetValue(true);
+    // The highlight colours only count for "Highlight available sims": their buttons
+    // say so from the start, not only after a radio button was clicked.
+    UpdateHighlightButtons();
 }
 
 void SettingsDlgColorsPage::StoreToSettings(ProgramSettings& settings) const {

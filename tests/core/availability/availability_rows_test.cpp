@@ -98,4 +98,31 @@ TEST_F(AvailabilityTest, RowsFollowTheTwoOrderKeys) {
               (std::vector<std::string>{"Brown, Amy", "Brown, Zed", "adams, Kim"}));
 }
 
+TEST_F(AvailabilityTest, ACareerTheTableDoesNotHoldHasUnknownHoursAtEveryHourAndANote) {
+    Family* lee = MakeFamily("Lee");
+    Sim* lost = MakeSim(lee, "Lu");
+    lost->career.lifeStage = kLifeStageAdult;
+    lost->career.careerCode = 3;  // no definition: the career file was not read
+    lost->career.level = 2;
+    Sim* idle = MakeSim(lee, "Ida");
+    idle->career.lifeStage = kLifeStageAdult;
+    for (int hour : {7, 13, 24}) {
+        const auto rows = BuildAvailabilityRows(reg, hour, 0, 0, 7);
+        ASSERT_EQ(rows.size(), 2u) << hour;
+        EXPECT_EQ(rows[0].name, "Lee, Lu");
+        EXPECT_EQ(rows[0].hours, "Unknown");
+        EXPECT_FALSE(rows[0].hoursKnown);
+        EXPECT_EQ(rows[1].hours, "None");
+        EXPECT_TRUE(rows[1].hoursKnown);
+        EXPECT_NE(AvailabilityNote(rows).find("unknown without the career file"), std::string::npos);
+    }
+    // The fixed codes need no table; a career found in it has its hours.
+    EXPECT_FALSE(WorkingHoursKnown(lost->career));
+    for (int32_t code : {kCareerUnemployed, kCareerSchool, kCareerEmployee}) {
+        lost->career.careerCode = code;
+        EXPECT_TRUE(WorkingHoursKnown(lost->career)) << code;
+    }
+    EXPECT_EQ(AvailabilityNote(BuildAvailabilityRows(reg, 13, 0, 0, 7)), "");
+}
+
 }  // namespace

@@ -37,20 +37,20 @@ TEST(CareerTables, LevelRowsShowSlotNumbersAndThePartTimeTrackOnlyWhenPresent) {
     EXPECT_TRUE(levels.partTime.empty());
 }
 
-TEST(CareerTables, SkillsTextKeepsTheFinalSeparator) {
+TEST(CareerTables, SkillsTextJoinsTheSkillsWithoutATrailingSeparator) {
     const std::pair<int32_t, const char*> cases[] = {
         {0, ""},
-        {kCooking, "Cooking, "},
-        {kCooking | kBody | kLogic, "Cooking, Body, Logic, "},
-        {kCleaning | kMechanical | kCharisma | kCreativity, "Mechanical, Charisma, Creativity, Cleaning, "},
-        {127 | 128, "Cooking, Mechanical, Charisma, Body, Logic, Creativity, Cleaning, "},  // bit 7 is no skill
+        {kCooking, "Cooking"},
+        {kCooking | kBody | kLogic, "Cooking, Body, Logic"},
+        {kCleaning | kMechanical | kCharisma | kCreativity, "Mechanical, Charisma, Creativity, Cleaning"},
+        {127 | 128, "Cooking, Mechanical, Charisma, Body, Logic, Creativity, Cleaning"},  // bit 7 is no skill
     };
     for (const auto& [mask, text] : cases) EXPECT_EQ(CareerSkillsText(mask), text) << mask;
 
     CareerList list;
     Add(list, "Zoo", kBody);
     Add(list, "army", 0);
-    EXPECT_EQ(CareerSkillRows(list), (std::vector<std::pair<std::string, std::string>>{{"Zoo", "Body, "}, {"army", ""}}));
+    EXPECT_EQ(CareerSkillRows(list), (std::vector<std::pair<std::string, std::string>>{{"Zoo", "Body"}, {"army", ""}}));
     EXPECT_EQ(SortedCareerNames(list), (std::vector<std::string>{"army", "Zoo"}));
     EXPECT_EQ(FindCareerByName(list, "Zoo"), list.At(0));
     EXPECT_EQ(FindCareerByName(list, "zoo"), nullptr);
@@ -79,6 +79,26 @@ TEST(CareerTables, MatchingCountsWhollyContainedSkillsOfTheFirstThree) {
     // A fourth value is never taken.
     m = MatchSkills(list, {kCooking, kBody, kLogic, kCleaning});
     EXPECT_EQ(m.allThree, (std::vector<std::string>{"Cook Body Logic"}));
+}
+
+TEST(CareerTables, MatchNoteSpeaksWhenNothingCanMatchOrNothingDid) {
+    CareerList list;
+    Add(list, "Cook Body", kCooking | kBody);
+    const struct {
+        std::vector<int32_t> chosen;
+        const char* note;
+    } cases[] = {
+        {{}, "Choose two or three skills to match."},
+        {{kCooking}, "Choose two or three skills to match."},
+        {{kMechanical, kCharisma}, "No career needs both of these skills."},
+        {{kMechanical, kCharisma, kLogic}, "No career needs two or more of these skills."},
+        {{kCooking, kBody}, ""},
+        {{kCooking, kBody, kLogic}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SkillMatchNote(c.chosen.size(), MatchSkills(list, c.chosen)), c.note) << c.chosen.size();
+    EXPECT_EQ(SkillCountText(0), "Skills chosen: 0 of 3");
+    EXPECT_EQ(SkillCountText(3), "Skills chosen: 3 of 3");
 }
 
 TEST(CareerTables, SkillNamesInAnyCaseAndTheSelectionLimit) {

@@ -114,12 +114,12 @@ TEST(Promotion, PromoteSimTellsTheUser) {
     EXPECT_TRUE(PromoteSim(sim, prompter));
     EXPECT_EQ(sim.career.level, 12);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Sim was promoted in the field of Business to P11! (Level 12)");
+    EXPECT_EQ(prompter.messages[0].text, "Ann Lee was promoted in the field of Business to P11! (Level 12)");
     EXPECT_EQ(prompter.messages[0].caption, "Promotion!");
 
     Sim idle("Bo", "Lee", 64, 2, true);
     EXPECT_FALSE(PromoteSim(idle, prompter));
-    EXPECT_EQ(prompter.messages.back().text, "Current Sim is NOT promotable.");
+    EXPECT_EQ(prompter.messages.back().text, "Bo Lee is NOT promotable.");
     EXPECT_EQ(prompter.messages.back().caption, "Message");
     EXPECT_EQ(idle.career.level, 0);
 

@@ -1,5 +1,8 @@
 // The matchmaker's lists: who is single, which pairs exist (with their repairs),
 // pairing, unpairing and sorting.
+#include <map>
+#include <set>
+
 #include "ChemFixture.h"
 #include "chemistry/Matchmaker.h"
 
@@ -102,8 +105,8 @@ TEST_F(MatchmakerTest, APartnerThatDisagreesIsRepairedAndLeavesTheSingles) {
     Sim* bob = Make(smith, "Bob", true);   // listed as single first
     Sim* ann = Make(smith, "Ann", false);
     Sim* cy = Make(smith, "Cy", false);
-    // Ann says Bob is her partner; Bob says Cy, and Cy says Bob.
-    Partners(bob, cy, kStatusSingle);
+    // Ann says Bob is her partner; Bob says Cy, who names nobody.
+    bob->partnerId = cy->id;
     ann->status = kStatusCommitted;
     ann->partnerId = bob->id;
     lists.Fill(settings);
@@ -115,6 +118,72 @@ TEST_F(MatchmakerTest, APartnerThatDisagreesIsRepairedAndLeavesTheSingles) {
     EXPECT_EQ(Texts(lists.Females()), (Texts_{"Smith, Cy"}));
     EXPECT_EQ(RowTexts(), (Texts_{"Ann Smith;Bob Smith;2"}));
     EXPECT_TRUE(lists.Changed());
+}
+
+// A Sim whose link to a partner is not returned, while that partner and a third Sim
+// name each other: the pair of the two stands, whichever of the three is met first, and
+// the one-sided Sim is single. Nobody is both single and in a pair, every row's two
+// Sims name each other, and a second filling changes nothing.
+TEST_F(MatchmakerTest, AOneSidedLinkToASimOfAMutualPairIsClearedWhoeverIsMetFirst) {
+    struct Case {
+        std::vector<const char*> order;  // member order, so the order they are met in
+        int32_t pairStatus;
+    } cases[] = {
+        {{"Sue", "Zed", "Pat"}, kStatusCommitted},
+        {{"Zed", "Pat", "Sue"}, kStatusCommitted},
+        {{"Pat", "Sue", "Zed"}, kStatusMatchedUp},
+        // A pair whose status says Single still names each other.
+        {{"Sue", "Pat", "Zed"}, kStatusSingle},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.order[0]) + " first, pair status " + std::to_string(c.pairStatus));
+        reg.Clear();
+        Family* hood = MakeFamily("Lee");
+        std::map<std::string, Sim*> sims;
+        for (const char* first : c.order) sims[first] = Make(hood, first, std::string(first) != "Pat");
+        Sim* zed = sims["Zed"];
+        Sim* pat = sims["Pat"];
+        Sim* sue = sims["Sue"];
+        Partners(pat, zed, c.pairStatus);
+        sue->status = kStatusCommitted;
+        sue->partnerId = pat->id;
+
+        MatchmakerLists first{reg};
+        ASSERT_TRUE(first.Fill(settings));
+        EXPECT_EQ(pat->partnerId, zed->id);
+        EXPECT_EQ(zed->partnerId, pat->id);
+        EXPECT_EQ(pat->status, c.pairStatus);
+        EXPECT_EQ(sue->partnerId, -1);
+        EXPECT_EQ(sue->status, kStatusSingle);
+        EXPECT_TRUE(first.Changed());
+        if (c.pairStatus == kStatusSingle) {
+            EXPECT_TRUE(first.Rows().empty());
+            EXPECT_EQ(Texts(first.Males()), (Texts_{"Lee, Sue", "Lee, Zed"}));
+            EXPECT_EQ(Texts(first.Females()), (Texts_{"Lee, Pat"}));
+        } else {
+            EXPECT_EQ(Texts(first.Males()), (Texts_{"Lee, Sue"}));
+            EXPECT_TRUE(first.Females().empty());
+            ASSERT_EQ(first.Rows().size(), 1u);
+            EXPECT_EQ(first.Rows()[0].text, "Pat Lee;Zed Lee;" + std::to_string(c.pairStatus));
+        }
+        std::set<int32_t> single;
+        for (const auto* list : {&first.Females(), &first.Males()})
+            for (const SimEntry& e : *list) single.insert(e.simId);
+        for (const PairRow& row : first.Rows()) {
+            EXPECT_FALSE(single.count(row.femaleId) || single.count(row.maleId)) << row.text;
+            const Sim* female = reg.FindSim(row.femaleId);
+            const Sim* male = reg.FindSim(row.maleId);
+            ASSERT_TRUE(female && male);
+            EXPECT_EQ(female->partnerId, male->id) << row.text;
+            EXPECT_EQ(male->partnerId, female->id) << row.text;
+        }
+
+        MatchmakerLists again{reg};
+        ASSERT_TRUE(again.Fill(settings));
+        EXPECT_FALSE(again.Changed());
+        EXPECT_EQ(Texts(again.Males()), Texts(first.Males()));
+        EXPECT_EQ(again.Rows().size(), first.Rows().size());
+    }
 }
 
 TEST_F(MatchmakerTest, PairRemoveAndPairAgainListsThePairAgain) {

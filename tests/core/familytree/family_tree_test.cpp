@@ -202,8 +202,9 @@ TEST_F(WorkedExample, ASimDeletedAfterBuildingIsDrawnAsNothing) {
     EXPECT_EQ(painter.Find("Gddd"), nullptr);
     EXPECT_NE(painter.Find("Papa"), nullptr);
     EXPECT_NE(painter.Find("Gccc"), nullptr);
-    // Kid and Papa now both reach one generation back; Papa comes first.
-    EXPECT_EQ(tree.FindDeepestSim(reg), dad->id);
+    // The deleted Sims stay as typed-in parents: Papa reaches one generation back on
+    // each side, and Kid two, through Papa to the typed-in Gddd.
+    EXPECT_EQ(tree.FindDeepestSim(reg), kid->id);
     tree.SetRoot(dad->id);
     tree.SetRoot(kid->id);
     EXPECT_EQ(tree.RootSimId(), kid->id);

@@ -123,6 +123,60 @@ TEST_F(SetupTest, SetRangeGivesEverySiblingTheSameParentsButNoneIsItsOwnParent) 
     EXPECT_EQ(a->dad.DisplayName(reg), "Carl");
 }
 
+// A parent who is the Sim's own descendant would close a loop of ancestors: that side
+// is refused with the loop named, the other side is still set, and a parent who is no
+// descendant (a typed-in name breaks a line) is accepted.
+TEST_F(SetupTest, ADescendantIsRefusedAsParentWithTheLoopNamed) {
+    Family* lee = MakeFamily("Lee");
+    Sim* gran = Adult(lee, "Gran", false);
+    Sim* mark = Adult(lee, "Mark", true);
+    Sim* dan = Adult(lee, "Dan", true);
+    Sim* kid = Adult(lee, "Kid", false);
+    mark->mom.SetSim(gran->id);
+    dan->dad.SetSim(mark->id);
+    kid->dad.SetSim(dan->id);
+    struct Case {
+        Sim* child;
+        Sim* parent;
+        std::vector<std::string> loop;
+    } cases[] = {
+        {mark, dan, {"Mark Lee", "Dan Lee", "Mark Lee"}},
+        {gran, kid, {"Gran Lee", "Mark Lee", "Dan Lee", "Kid Lee", "Gran Lee"}},
+        {kid, gran, {}},
+        {dan, gran, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AncestorLoop(reg, c.child->id, c.parent->id), c.loop) << c.child->FullName();
+
+    std::vector<std::string> refused, loops;
+    EXPECT_EQ(ApplyParents(reg, {gran->id}, ParentChoice{true, "Kid Lee", kid->id}, ParentChoice{true, "Dan Lee", dan->id},
+                           &refused, &loops),
+              0);
+    EXPECT_EQ(gran->mom.simId, -1);
+    EXPECT_EQ(gran->dad.simId, -1);
+    EXPECT_TRUE(refused.empty());
+    EXPECT_EQ(loops, (std::vector<std::string>{
+                         "Kid Lee cannot be the mother of Gran Lee, who is her ancestor (each the parent of the next: "
+                         "Gran Lee > Mark Lee > Dan Lee > Kid Lee > Gran Lee).",
+                         "Dan Lee cannot be the father of Gran Lee, who is his ancestor (each the parent of the next: "
+                         "Gran Lee > Mark Lee > Dan Lee > Gran Lee)."}));
+
+    // A side without a loop is still set beside a refused one.
+    loops.clear();
+    EXPECT_EQ(ApplyParents(reg, {mark->id}, ParentChoice{true, "Gran Lee", gran->id},
+                           ParentChoice{true, "Dan Lee", dan->id}, &refused, &loops),
+              1);
+    EXPECT_EQ(mark->mom.simId, gran->id);
+    EXPECT_EQ(mark->dad.simId, -1);
+    EXPECT_EQ(loops.size(), 1u);
+
+    // A typed-in name between them breaks the line: no loop.
+    dan->dad.SetName("Mark Lee");
+    EXPECT_TRUE(AncestorLoop(reg, mark->id, kid->id).empty());
+    EXPECT_EQ(ApplyParents(reg, {mark->id}, ParentChoice{}, ParentChoice{true, "Kid Lee", kid->id}), 1);
+    EXPECT_EQ(mark->dad.simId, kid->id);
+}
+
 TEST_F(SetupTest, FamilyDataLinesAndTheirFile) {
     Family* lee = MakeFamily("Lee");
     Sim* mia = Adult(lee, "Mia", false);

@@ -48,8 +48,17 @@ TEST_F(ShownNamesTest, ParentsShowTheirNamesDecoded) {
     EXPECT_EQ(child->mom.ShownName(reg), "Zo\xC3\xAB Mu\xC3\xB1oz");
     EXPECT_EQ(child->dad.ShownName(reg), "Jos\xC3\xA9 Mu\xC3\xB1oz");
     EXPECT_EQ(child->dad.DisplayName(reg), "Jos\xE9 Mu\xF1oz");
+    // Deleted, the mother stays a typed-in name that still shows decoded, though
+    // her two names were stored in different encodings.
     reg.RemoveSim(mom);
-    EXPECT_EQ(child->mom.ShownName(reg), "");
+    EXPECT_FALSE(child->mom.isSim);
+    EXPECT_EQ(child->mom.ShownName(reg), "Zo\xC3\xAB Mu\xC3\xB1oz");
+    // Names of one encoding keep their bytes.
+    Sim* dad = MakeSim(munoz, "Jos\xE9");
+    child->dad.SetSim(dad->id);
+    reg.RemoveSim(dad);
+    EXPECT_EQ(child->dad.name, "Jos\xE9 Mu\xF1oz");
+    EXPECT_EQ(child->dad.ShownName(reg), "Jos\xC3\xA9 Mu\xC3\xB1oz");
 }
 
 }  // namespace

@@ -258,8 +258,14 @@ TEST_F(ModelTest, ParentDisplayNames) {
     kid->mom.SetName("Typed");
     EXPECT_EQ(kid->mom.simId, -1);
     EXPECT_FALSE(kid->mom.isSim);
+    // A reference to an id no Sim has shows nothing.
+    kid->mom.SetSim(9999);
+    EXPECT_EQ(kid->mom.DisplayName(reg), "");
+    EXPECT_EQ(kid->mom.Sim(reg), nullptr);
+    // A deleted mother stays as a typed-in name.
     kid->mom.SetSim(mom->id);
     reg.RemoveSim(mom);
-    EXPECT_EQ(kid->mom.DisplayName(reg), "");
+    EXPECT_EQ(kid->mom.DisplayName(reg), "Mo F");
+    EXPECT_FALSE(kid->mom.isSim);
     EXPECT_EQ(kid->mom.Sim(reg), nullptr);
 }

@@ -38,6 +38,8 @@ TEST_F(MovesTest, FamilyNamesThatCannotBeStoredOrAreTakenAreRefused) {
         {"Le\ne", "A family name cannot contain ']' or a line break."},
         {"Le\re", "A family name cannot contain ']' or a line break."},
         {"Lee", "The new name is already taken."},
+        {"Lee ", "The new name is already taken."},
+        {"\t Lee", "The new name is already taken."},
         {"lee", ""},
         {"Park", ""},
     };
@@ -64,6 +66,15 @@ TEST_F(MovesTest, MoveOutSplitsChosenMembersIntoANewHomelessFamily) {
     EXPECT_EQ(last, moved);
     EXPECT_EQ(reg.FindSimByName("Ann Park"), ann);
     EXPECT_EQ(reg.FindSimByName("Ann Lee"), nullptr);
+
+    // The blanks around a name go, as in the family dialog.
+    Family* kim = MoveOut(reg, *lee, {bob->id}, "  Kim\t", &problem);
+    ASSERT_EQ(kim, nullptr);  // Bob is Lee's last member: moving him is an eviction
+    Sim* dee = MakeSim(lee, "Dee");
+    kim = MoveOut(reg, *lee, {dee->id}, "  Kim\t", &problem);
+    ASSERT_NE(kim, nullptr) << problem;
+    EXPECT_EQ(kim->name, "Kim");
+    EXPECT_EQ(reg.FindSimByName("Dee Kim"), dee);
 }
 
 TEST_F(MovesTest, MoveOutRefusalsChangeNothing) {
@@ -79,6 +90,7 @@ TEST_F(MovesTest, MoveOutRefusalsChangeNothing) {
         {{ann->id, bob->id}, "Park", "If you would like to move out all sims, use the Evict menu option instead."},
         {{}, "Park", "Please select one or more sims to move out."},
         {{ann->id}, "Lee", "The new name is already taken."},
+        {{ann->id}, " Lee ", "The new name is already taken."},
         {{ann->id}, "", "Please enter a name for the new family."},
         {{ann->id}, "P]ark", "A family name cannot contain ']' or a line break."},
     };

@@ -62,7 +62,7 @@ TEST_F(GroupsTest, NameSortIsRightBeyondTheFirstEightLetters) {
 
 class AspirationTest : public ModelTest {};
 
-TEST_F(AspirationTest, CountsEverySimButListsNeitherChildrenNorTownies) {
+TEST_F(AspirationTest, CountsAndListsLeaveOutChildrenAndTowniesAlike) {
     Family* f = MakeFamily("Smith");
     for (const char* first : {"Bea", "Al"}) MakeSim(f, first)->aspiration = 3;
     Sim* kid = MakeSim(f, "Kid");
@@ -76,10 +76,13 @@ TEST_F(AspirationTest, CountsEverySimButListsNeitherChildrenNorTownies) {
     const std::vector<AspirationRow> rows = AspirationSummaryRows(reg);
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[3].text, "Romance");
-    EXPECT_EQ(rows[3].count, 4u);
+    EXPECT_EQ(rows[3].count, 2u);
     EXPECT_EQ(rows[5].count, 1u);
     EXPECT_EQ(rows[0].count, 0u);
     EXPECT_EQ(AspirationSimNames(reg, 3), (std::vector<std::string>{"Al Smith", "Bea Smith"}));
+    for (const AspirationRow& row : rows) EXPECT_EQ(row.count, AspirationSimNames(reg, row.aspiration).size()) << row.text;
+    EXPECT_EQ(AspirationLeftOutCount(reg), 2u);
+    EXPECT_EQ(AspirationLeftOutNote(2), "Children and Townies are not counted or listed: 2 left out.");
     EXPECT_TRUE(AspirationSimNames(reg, 9).empty());
     EXPECT_EQ(AspirationCodeForText("romance"), 3);
     EXPECT_EQ(AspirationCodeForText("Greed"), -1);
@@ -87,6 +90,7 @@ TEST_F(AspirationTest, CountsEverySimButListsNeitherChildrenNorTownies) {
     // After the neighborhood is emptied, the summary counts zeros, not the old groups.
     reg.Clear();
     for (const AspirationRow& row : AspirationSummaryRows(reg)) EXPECT_EQ(row.count, 0u) << row.text;
+    EXPECT_EQ(AspirationLeftOutCount(reg), 0u);
 }
 
 class FiguresTest : public ModelTest {};
@@ -101,24 +105,28 @@ TEST_F(FiguresTest, CountsAndSharesMatchTheRegistrysOwnCounts) {
     MakeSim(f, "F9", 64, false);
     const NeighborhoodFigures fig = ComputeNeighborhoodFigures(reg);
     EXPECT_EQ(fig.fileName, "Town.NBD");
-    EXPECT_EQ(fig.families, 2u);
+    EXPECT_EQ(fig.families, 1u);  // Jones is homeless: counted apart
+    EXPECT_EQ(fig.homelessFamilies, 1u);
     EXPECT_EQ(fig.sims, 8u);
     EXPECT_EQ(fig.males, reg.CountMales());
     EXPECT_EQ(fig.females, reg.CountFemales());
     EXPECT_EQ(fig.childrenAndTeens, reg.CountTeensAndChildren());
     const auto rows = NeighborhoodInfoRows(fig);
-    ASSERT_EQ(rows.size(), 6u);
+    ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"Name: ", "Town.NBD"}));
-    EXPECT_EQ(rows[3], (std::pair<std::string, std::string>{"Males: ", "3 (37.5%)"}));
-    EXPECT_EQ(rows[4], (std::pair<std::string, std::string>{"Females: ", "5 (62.5%)"}));
-    EXPECT_EQ(rows[5], (std::pair<std::string, std::string>{"Children/Teens: ", "2 (25.0%)"}));
+    EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Number of Families: ", "1"}));
+    EXPECT_EQ(rows[2], (std::pair<std::string, std::string>{"Homeless Families: ", "1"}));
+    EXPECT_EQ(rows[4], (std::pair<std::string, std::string>{"Males: ", "3 (37.5%)"}));
+    EXPECT_EQ(rows[5], (std::pair<std::string, std::string>{"Females: ", "5 (62.5%)"}));
+    EXPECT_EQ(rows[6], (std::pair<std::string, std::string>{"Children/Teens: ", "2 (25.0%)"}));
 }
 
 TEST_F(FiguresTest, EmptyNeighborhoodShowsZeros) {
     const auto rows = NeighborhoodInfoRows(ComputeNeighborhoodFigures(reg));
     EXPECT_EQ(rows[1].second, "0");
     EXPECT_EQ(rows[2].second, "0");
-    for (int i = 3; i < 6; ++i) EXPECT_EQ(rows[static_cast<size_t>(i)].second, "0 (0.0%)");
+    EXPECT_EQ(rows[3].second, "0");
+    for (int i = 4; i < 7; ++i) EXPECT_EQ(rows[static_cast<size_t>(i)].second, "0 (0.0%)");
 }
 
 TEST_F(FiguresTest, ASimInNoFamilyCountsOnlyAmongAllSims) {

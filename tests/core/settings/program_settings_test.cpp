@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "base/FileIO.h"
+#include "settings/ColourContrast.h"
 #include "social/MatchmakerSettings.h"
 #include "storage/GroupFile.h"
 #include "storage/ProgramSettings.h"
@@ -175,7 +176,7 @@ TEST_F(ProgramSettingsTest, PartialAndDamagedValues) {
     EXPECT_EQ(s.bgColor, (RgbColor{255, 255, 255}));
     EXPECT_EQ(s.textColor, (RgbColor{0, 0, 0}));
     EXPECT_EQ(s.hlColor, (RgbColor{44, 0, 0}));
-    EXPECT_EQ(s.hlBgColor, (RgbColor{0, 255, 0}));
+    EXPECT_EQ(s.hlBgColor, ProgramSettings{}.hlBgColor);
     ExpectMatchmaker(mm, 2, false, false, false);
 
     // AskToSave is set only by exactly 1.
@@ -222,6 +223,41 @@ TEST_F(ProgramSettingsTest, FailedWriteLeavesTheOldFileAndReportsFalse) {
     SetWriteFaultHook(nullptr);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     EXPECT_FALSE(WriteSettings((dir / "missing" / "x.ini").string(), s, &mm));
+}
+
+TEST(HighlightDefaultTest, DefaultHighlightReadsWellAndStandsOutFromTheList) {
+    const struct {
+        RgbColor a, b;
+        double least, most;
+    } ratios[] = {
+        {{0, 0, 0}, {255, 255, 255}, 20.9, 21.1},
+        {{255, 255, 255}, {255, 255, 255}, 0.99, 1.01},
+        {{255, 255, 255}, {0, 255, 0}, 1.3, 1.4},  // the old default: hard to read
+        {{0, 0, 0}, {0, 255, 0}, 15.0, 15.6},
+    };
+    for (const auto& r : ratios) {
+        EXPECT_GE(ContrastRatio(r.a, r.b), r.least);
+        EXPECT_LE(ContrastRatio(r.a, r.b), r.most);
+        EXPECT_DOUBLE_EQ(ContrastRatio(r.a, r.b), ContrastRatio(r.b, r.a));
+    }
+    const ProgramSettings d;
+    EXPECT_GE(ContrastRatio(d.hlColor, d.hlBgColor), kReadableContrast);
+    // Also the list's own text on the highlight, and the highlight told from the list.
+    EXPECT_GE(ContrastRatio(d.lcColor, d.hlBgColor), kReadableContrast);
+    EXPECT_GE(ContrastRatio(d.hlBgColor, d.lcBgColor), 1.4);
+}
+
+TEST_F(ProgramSettingsTest, TheOldHardToReadHighlightPairIsReadAsTheNewDefault) {
+    Put("[Settings]\nHLBGColor=0,255,0\nHLColor=255,255,255\n");
+    ProgramSettings s;
+    ASSERT_TRUE(ReadSettings(path, s, nullptr));
+    EXPECT_EQ(s.hlBgColor, ProgramSettings{}.hlBgColor);
+    EXPECT_EQ(s.hlColor, ProgramSettings{}.hlColor);
+    // Any other choice is the player's and stays.
+    Put("[Settings]\nHLBGColor=0,255,0\nHLColor=0,0,0\n");
+    ASSERT_TRUE(ReadSettings(path, s, nullptr));
+    EXPECT_EQ(s.hlBgColor, (RgbColor{0, 255, 0}));
+    EXPECT_EQ(s.hlColor, (RgbColor{0, 0, 0}));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@ void FrameTest::SetUp() {
     home_ = std::make_unique<ScopedEnv>("HOME", root_ / "home");
     configHome_ = std::make_unique<ScopedEnv>("XDG_CONFIG_HOME", root_ / "home/.config");
     dataHome_ = std::make_unique<ScopedEnv>("XDG_DATA_HOME", root_ / "home/.local/share");
+    // Recovery copies of unsaved changes go below the state folder.
+    stateHome_ = std::make_unique<ScopedEnv>("XDG_STATE_HOME", root_ / "home/.local/state");
     std::filesystem::create_directories(root_ / "home/.config");
     ResetConfigStore();
 

@@ -41,5 +41,5 @@ protected:
     wxWeakRef<NestrelFrame> frame_;
 
 private:
-    std::unique_ptr<ScopedEnv> home_, configHome_, dataHome_;
+    std::unique_ptr<ScopedEnv> home_, configHome_, dataHome_, stateHome_;
 };
