@@ -12,7 +12,10 @@
 #   is shown, not judged);
 #   undo history at 100,000 Sims: recording and undoing a one-Sim step each a few
 #   ms at most (<= 0.01 x load), a hundred such steps <= 4 MiB;
-#   peak memory loading 100,000 Sims <= 150 MiB (nestrel-cli info, whole process).
+#   peak memory loading 100,000 Sims <= 150 MiB (nestrel-cli info, whole process);
+#   every window open within 500 ms of its command at 10,000 and 100,000 Sims, and the
+#   main window viewable with the 100,000-Sim start-up file within 1.5 x the time
+#   without a file (bench/window_open.sh, about a minute and a half; it can be run alone).
 # Usage: bash bench/run.sh [build folder] [extra Google Benchmark options]
 set -euo pipefail
 build=${1:-build}
@@ -168,4 +171,12 @@ if [[ -x $groups_bench && -x $xvfb ]]; then
     }' "$out/groups.json"
 else
   echo "groups_fill_bench or scripts/xvfb.sh missing: the groups window benchmark skipped" >&2
+fi
+
+# Every window's opening time and the start-up time, on private virtual displays.
+if [[ -x $build/bench/gui/window_open ]]; then
+  echo
+  bash "$(dirname "$0")/window_open.sh" "$build" || echo "bench/window_open.sh failed" >&2
+else
+  echo "window_open missing: the window opening times skipped" >&2
 fi

@@ -12,6 +12,7 @@
 #include "chemistry/CompareChemDlg.h"
 #include "chemistry/NeighborhoodMatchDlg.h"
 #include "chemistry_support.h"
+#include "click_support.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ std::vector<std::string> Choices(wxComboBox* box) {
     return out;
 }
 
-void Select(wxListBox* box, const std::string& text) {
+template <typename Box>
+void Select(Box* box, const std::string& text) {
     const int at = box->FindString(wxString::FromUTF8(text), true);
     ASSERT_NE(at, wxNOT_FOUND) << text;
     box->SetSelection(at);
@@ -181,6 +183,51 @@ TEST_F(ChemistryWindowTest, RowsSortByEitherColumn) {
     EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Cat Smith", "Bob Jones", "Committed"}, {"Ann Smith", "Dan Jones", "Committed"}}));
     dlg.SortRows(0);
     EXPECT_EQ(ListRows(dlg.PairList()), (Table{{"Ann Smith", "Dan Jones", "Committed"}, {"Cat Smith", "Bob Jones", "Committed"}}));
+}
+
+// The window shown on the screen, so that real clicks reach its pair list: the pair
+// clicked stays selected through a sort, and the pair acted on is the one clicked in
+// the sorted order.
+TEST_F(ChemistryWindowTest, TheClickedPairStaysSelectedThroughASortAndIsTheOneComparedAndRemoved) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    ann->SetPartner(registry, kStatusCommitted, dan->id);
+    cat->SetPartner(registry, kStatusCommitted, bob->id);
+    NeighborhoodMatchDlg dlg(&frame, registry, &frame.MatchSettings(), wxSize(300, 300));
+    dlg.Show();
+    click_test::Settle();
+    IdListCtrl* pairs = dlg.PairList();
+    // By female: Ann and Dan, Cat and Bob. A click on the second row chooses Cat's pair.
+    click_test::ClickRow(pairs, 1);
+    EXPECT_EQ(pairs->SelectedId(), cat->id);
+    // By male: Cat and Bob come first now, still selected.
+    dlg.SortRows(1);
+    EXPECT_EQ(Cell(pairs, 0, 0), "Cat Smith");
+    EXPECT_EQ(pairs->SelectedRow(), 0);
+    EXPECT_EQ(pairs->GetSelectedItemCount(), 1);
+    // A double-click on the second row of the sorted list compares Ann and Dan.
+    std::string left, right;
+    wxTEST_DIALOG(click_test::ClickRow(pairs, 1, true), Answer<CompareChemDlg>([&](CompareChemDlg* compare) {
+                      left = Utf8(compare->Heading(0)->GetLabel());
+                      right = Utf8(compare->Heading(1)->GetLabel());
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_EQ(left, "Ann Smith");
+    EXPECT_EQ(right, "Dan Jones");
+    // "<< Remove" after a click on the first row parts Cat and Bob, not Ann and Dan.
+    click_test::ClickRow(pairs, 0);
+    dlg.RemovePair();
+    EXPECT_EQ(cat->partnerId, -1);
+    EXPECT_EQ(bob->partnerId, -1);
+    EXPECT_EQ(ann->partnerId, dan->id);
+    // Cat and Bob are single again: a click on each and "&Add >>" pairs them anew.
+    click_test::ClickRow(dlg.Females(), dlg.Females()->FindString("Smith, Cat", true));
+    click_test::ClickRow(dlg.Males(), dlg.Males()->FindString("Jones, Bob", true));
+    EXPECT_EQ(dlg.Females()->SelectedId(), cat->id);
+    EXPECT_EQ(dlg.Males()->SelectedId(), bob->id);
+    dlg.AddPair();
+    EXPECT_EQ(cat->partnerId, bob->id);
+    dlg.Hide();
 }
 
 TEST_F(ChemistryWindowTest, ChildStoredInTheSettingsOpensOnChildWithOnlyMatchedUp) {

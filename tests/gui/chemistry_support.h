@@ -32,7 +32,9 @@ inline std::vector<std::vector<std::string>> ListRows(wxListCtrl* list) {
     return rows;
 }
 
-inline std::vector<std::string> Entries(wxListBox* box) {
+/// The entries of a list box, or of a list that looks like one.
+template <typename Box>
+std::vector<std::string> Entries(Box* box) {
     std::vector<std::string> out;
     for (unsigned i = 0; i < box->GetCount(); ++i) out.push_back(Utf8(box->GetString(i)));
     return out;

@@ -55,13 +55,16 @@ inline std::string Cell(wxListCtrl* list, long row, int column) {
 
 #include "editing/EditFriendsPage.h"
 #include "editing/EditMatchPage.h"
+#include "app/RowListCtrl.h"
 #include "editing/EnterFriendsDlg.h"
 #include "editing/MakeMatchDlg.h"
 
 namespace editing_test {
 
-/// Selects the entry of a list box whose text starts with `prefix`; -1 when none.
-inline int SelectStarting(wxListBox* list, const std::string& prefix) {
+/// Selects the entry of a list box (or of a list that looks like one) whose text
+/// starts with `prefix`; -1 when none.
+template <typename Box>
+int SelectStarting(Box* list, const std::string& prefix) {
     for (unsigned i = 0; i < list->GetCount(); ++i)
         if (std::string(list->GetString(i).utf8_str()).rfind(prefix, 0) == 0) {
             list->SetSelection(static_cast<int>(i));

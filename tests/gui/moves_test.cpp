@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "click_support.h"
 #include "editing_support.h"
 #include "lists_support.h"
 #include "moves/HomelessDlg.h"
@@ -222,6 +223,39 @@ TEST_F(MovesTest, TransferListsOtherFamiliesAndMovesTheSim) {
     EXPECT_EQ(ann->family, registry.families.FindByName("lee"));
     EXPECT_EQ(registry.families.FindByName("Park"), nullptr);
     EXPECT_TRUE(frame.IsModified());
+}
+
+// The window shown on the screen: its families are sorted by name (not in the
+// neighborhood's order), and a real click on a row picks that row's family, also in
+// "Pick A Sim" mode with every Sim listed.
+TEST_F(MovesTest, TransferPicksTheFamilyOrSimOfTheRowClickedInTheSortedList) {
+    NestrelFrame& frame = Build();
+    SimRegistry& registry = frame.Registry();
+    for (const char* name : {"Zorn", "bell", "Moss", "Abel", "Lee"}) AddMember(registry, AddFamily(registry, name), "Kim", kLeo, false);
+    const int32_t moss = registry.families.FindByName("Moss")->id;
+    const int32_t kimBell = registry.FindSimByName("Kim bell")->id;
+    {
+        TransferDlg dlg(&frame, registry, "Lee");
+        dlg.Prepare();
+        dlg.Show();
+        click_test::Settle();
+        EXPECT_EQ(Rows(dlg.List()), (std::vector<std::string>{"Abel", "bell", "Moss", "Zorn"}));
+        click_test::ClickRow(dlg.List(), 2);
+        EXPECT_EQ(Utf8(dlg.MoveText()->GetLabel()), "Will move to family: Moss");
+        EXPECT_TRUE(dlg.Accept());
+        EXPECT_EQ(dlg.ChosenFamilyId(), moss);
+        dlg.Hide();
+    }
+    TransferDlg pick(&frame, registry, std::string());
+    pick.UseSimMode();
+    pick.Prepare();
+    pick.Show();
+    click_test::Settle();
+    EXPECT_EQ(Rows(pick.List()), (std::vector<std::string>{"Kim Abel", "Kim bell", "Kim Lee", "Kim Moss", "Kim Zorn"}));
+    click_test::ClickRow(pick.List(), 1);
+    EXPECT_TRUE(pick.Accept());
+    EXPECT_EQ(pick.ChosenSimId(), kimBell);
+    pick.Hide();
 }
 
 TEST_F(MovesTest, TransferIntoAFamilyWithTheSameFirstNameIsRefused) {

@@ -20,7 +20,9 @@ using AnswerSearch = Answer<SimSearchDlg>;
 using AnswerCard = Answer<ShowSimDlg>;
 using AnswerList = Answer<SimListDlg>;
 
-inline std::vector<std::string> Entries(const wxListBox* list) {
+/// The entries of a list box, or of a list that looks like one.
+template <typename Box>
+std::vector<std::string> Entries(const Box* list) {
     std::vector<std::string> texts;
     for (unsigned i = 0; i < list->GetCount(); ++i) texts.emplace_back(list->GetString(i).utf8_str());
     return texts;

@@ -1,6 +1,7 @@
 #include "app/RowListCtrl.h"
 
 #include <algorithm>
+#include <numeric>
 
 
 // The border is drawn by the control itself: the theme's sunken one does not show on
@@ -39,6 +40,25 @@ void RowListCtrl::SetRows(std::vector<wxString> labels, std::vector<int32_t> ids
     if (selected != -1) SelectId(selected);
 }
 
+void RowListCtrl::SetSortedRows(std::vector<wxString> labels, std::vector<int32_t> ids) {
+    ids.resize(labels.size(), -1);
+    std::vector<size_t> order(labels.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const int noCase = labels[a].CmpNoCase(labels[b]);
+        return noCase != 0 ? noCase < 0 : labels[a].Cmp(labels[b]) < 0;
+    });
+    std::vector<wxString> sortedLabels;
+    std::vector<int32_t> sortedIds;
+    sortedLabels.reserve(order.size());
+    sortedIds.reserve(order.size());
+    for (size_t i : order) {
+        sortedLabels.push_back(std::move(labels[i]));
+        sortedIds.push_back(ids[i]);
+    }
+    SetRows(std::move(sortedLabels), std::move(sortedIds));
+}
+
 int32_t RowListCtrl::IdAt(unsigned row) const { return row < ids_.size() ? ids_[row] : -1; }
 
 int32_t RowListCtrl::SelectedId() const {
@@ -51,13 +71,16 @@ void RowListCtrl::SelectId(int32_t id) {
     SetSelection(at == ids_.end() ? wxNOT_FOUND : static_cast<int>(at - ids_.begin()));
 }
 
-int RowListCtrl::FindString(const wxString& text) const {
-    const auto at = std::find(labels_.begin(), labels_.end(), text);
-    return at == labels_.end() ? wxNOT_FOUND : static_cast<int>(at - labels_.begin());
+int RowListCtrl::FindString(const wxString& text, bool caseSensitive) const {
+    for (size_t i = 0; i < labels_.size(); ++i)
+        if (labels_[i].IsSameAs(text, caseSensitive)) return static_cast<int>(i);
+    return wxNOT_FOUND;
 }
 
 bool RowListCtrl::SetStringSelection(const wxString& text) {
-    const int row = FindString(text);
+    // An exact match first, then one that differs only in case, as a list box finds it.
+    int row = FindString(text, true);
+    if (row == wxNOT_FOUND) row = FindString(text, false);
     if (row != wxNOT_FOUND) SetSelection(row);
     return row != wxNOT_FOUND;
 }

@@ -20,6 +20,9 @@ public:
     /// family). The selection belongs to the id: when a new row has the selected id,
     /// that row is selected (and nothing is sent), so a refill keeps the user's choice.
     void SetRows(std::vector<wxString> labels, std::vector<int32_t> ids);
+    /// The same, in a sorted list box's order: letters compared without regard to case
+    /// first, then with it; rows that compare equal keep their order.
+    void SetSortedRows(std::vector<wxString> labels, std::vector<int32_t> ids);
     void Clear() { SetLabels({}); }
     unsigned GetCount() const { return static_cast<unsigned>(labels_.size()); }
     /// The text of a row; empty outside the list.
@@ -30,10 +33,13 @@ public:
     int32_t SelectedId() const;
     /// Selects the first row of that id (none when no row has it).
     void SelectId(int32_t id);
-    /// The first row with exactly this text, or wxNOT_FOUND.
-    int FindString(const wxString& text) const;
+    /// The first row with this text (letters compared with or without regard to
+    /// case), or wxNOT_FOUND.
+    int FindString(const wxString& text, bool caseSensitive = false) const;
     /// Selects the first row with exactly this text; false when there is none.
     bool SetStringSelection(const wxString& text);
+    /// The width the widest row needs, margins included (0 when empty).
+    int ContentWidth() const { return contentWidth_; }
     /// Rewrites one row's text in place.
     void SetString(unsigned row, const wxString& label);
     /// The selected row or wxNOT_FOUND.

@@ -27,8 +27,8 @@ AvailableDlg::AvailableDlg(wxWindow* parent, const SimRegistry& registry, Progra
       hour_(AvailabilityHourForEntry(AvailabilityEntryForHour(hour))), orderHour_(orderHour), shownHour_(hour_) {
     hourBox_ = new wxComboBox(this, ID_HOUR, wxEmptyString, wxDefaultPosition, wxSize(FontScaledWidth(this, 110), -1), 0,
                               nullptr, wxCB_DROPDOWN | wxCB_READONLY);
-    list_ = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, FontScaled(this, wxSize(250, 240)),
-                           wxLC_REPORT | wxLC_HRULES | wxLC_VRULES | wxLC_SINGLE_SEL);
+    list_ = new IdListCtrl(this, wxID_ANY, FontScaled(this, wxSize(250, 240)));
+    list_->SetTextColours({wxColour(0, 0, 255), wxColour(255, 0, 0)});  // male, female
     list_->InsertColumn(0, _("Name"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 170));
     list_->InsertColumn(1, _("Hours"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 70));
     // The list is as wide as its columns and a scroll bar, so no column is cut off.
@@ -74,17 +74,12 @@ void AvailableDlg::SetHourTitle(int hour) { SetTitle(ToWx(AvailabilityTitle(hour
 
 void AvailableDlg::FillAvailable(int hour) {
     shownHour_ = hour;
-    list_->DeleteAllItems();
-    rowIds_.clear();
     const std::vector<AvailabilityRow> rows =
         BuildAvailabilityRows(registry_, hour, settings_.firstOrder, settings_.secondOrder, orderHour_);
-    rowIds_.reserve(rows.size());
-    for (const AvailabilityRow& row : rows) {
-        const long at = list_->InsertItem(list_->GetItemCount(), ToWx(row.name));
-        list_->SetItem(at, 1, ToWx(row.hours));
-        list_->SetItemTextColour(at, row.male ? wxColour(0, 0, 255) : wxColour(255, 0, 0));
-        rowIds_.push_back(row.simId);
-    }
+    std::vector<IdListRow> shown;
+    shown.reserve(rows.size());
+    for (const AvailabilityRow& row : rows) shown.push_back({row.simId, {ToWx(row.name), ToWx(row.hours)}, -1, row.male ? 0 : 1});
+    list_->SetRows(std::move(shown));
     // Without the career file a Sim's working hours cannot be known: the window says
     // so rather than showing such Sims as free all day.
     const wxString note = ToWx(AvailabilityNote(rows));
@@ -109,6 +104,5 @@ void AvailableDlg::OrderBy() {
 }
 
 int32_t AvailableDlg::RowSimId(long row) const {
-    if (row < 0 || row >= static_cast<long>(rowIds_.size())) return -1;
-    return rowIds_[static_cast<size_t>(row)];
+    return list_->IdAt(row);
 }

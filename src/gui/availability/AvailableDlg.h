@@ -4,15 +4,17 @@
 
 #include <wx/dialog.h>
 
+#include "app/IdListCtrl.h"
+
 class wxComboBox;
-class wxListCtrl;
 class wxStaticText;
 class SimRegistry;
 struct ProgramSettings;
 
 /// "Available List": the Sims free at an hour of the day with their working hours,
 /// coloured by gender and ordered like the main window's Sim lists. The rows keep
-/// Sim ids; nothing in the neighborhood changes here.
+/// Sim ids and are drawn on demand; the selected Sim stays selected when the list is
+/// refilled for another hour or order. Nothing in the neighborhood changes here.
 class AvailableDlg : public wxDialog {
 public:
     /// `hour` (7..24) is the hour listed first; `orderHour` is the main window's
@@ -36,7 +38,7 @@ public:
 
     int ShownHour() const { return shownHour_; }
     wxComboBox* HourBox() const { return hourBox_; }
-    wxListCtrl* List() const { return list_; }
+    IdListCtrl* List() const { return list_; }
     /// Says when working hours are unknown (without the career file); hidden otherwise.
     wxStaticText* Note() const { return note_; }
     /// The Sim id of a row; -1 outside the list.
@@ -48,8 +50,7 @@ private:
     int hour_;
     int orderHour_;
     int shownHour_;
-    std::vector<int32_t> rowIds_;
     wxComboBox* hourBox_ = nullptr;
-    wxListCtrl* list_ = nullptr;
+    IdListCtrl* list_ = nullptr;
     wxStaticText* note_ = nullptr;
 };

@@ -6,8 +6,6 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/imaglist.h>
-#include <wx/listbox.h>
-#include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -42,15 +40,11 @@ NeighborhoodMatchDlg::NeighborhoodMatchDlg(wxWindow* parent, SimRegistry& regist
     options_[0] = new wxCheckBox(this, ID_TOWNIES, _("Townies"));
     options_[1] = new wxCheckBox(this, ID_ELDERS, _("Elders"));
     options_[2] = new wxCheckBox(this, ID_FILTER_MARRIED, _("Filter Married/Going Steady"));
-    const long listStyle = wxLB_SINGLE | wxLB_HSCROLL;
-    females_ = new wxListBox(this, ID_FEMALES, wxDefaultPosition, FontScaled(this, wxSize(120, 180)), 0, nullptr,
-                             listStyle);
-    males_ = new wxListBox(this, ID_MALES, wxDefaultPosition, FontScaled(this, wxSize(120, 180)), 0, nullptr,
-                           listStyle);
+    females_ = new RowListCtrl(this, ID_FEMALES, FontScaled(this, wxSize(120, 180)));
+    males_ = new RowListCtrl(this, ID_MALES, FontScaled(this, wxSize(120, 180)));
     statusChoice_ = new wxComboBox(this, ID_STATUS, wxEmptyString, wxDefaultPosition,
                                    wxSize(FontScaledWidth(this, 100), -1), 0, nullptr, wxCB_DROPDOWN | wxCB_READONLY);
-    pairs_ = new wxListCtrl(this, ID_PAIRS, wxDefaultPosition, FontScaled(this, wxSize(200, 180)),
-                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    pairs_ = new IdListCtrl(this, ID_PAIRS, FontScaled(this, wxSize(200, 180)));
     pairs_->AppendColumn(_("Female"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
     pairs_->AppendColumn(_("Male"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 120));
     std::vector<wxString> statuses;
@@ -178,40 +172,38 @@ void NeighborhoodMatchDlg::FillLists() {
 
 void NeighborhoodMatchDlg::ShowLists() {
     for (auto [box, entries] : {std::pair{females_, &lists_.Females()}, std::pair{males_, &lists_.Males()}}) {
-        box->Freeze();
-        box->Clear();
-        wxArrayString texts;
+        std::vector<wxString> texts;
+        std::vector<int32_t> ids;
         texts.reserve(entries->size());
-        for (const SimEntry& entry : *entries) texts.Add(ToWx(entry.text));
-        if (!texts.empty()) box->Append(texts);
-        box->Thaw();
+        ids.reserve(entries->size());
+        for (const SimEntry& entry : *entries) {
+            texts.push_back(ToWx(entry.text));
+            ids.push_back(entry.simId);
+        }
+        box->SetRows(std::move(texts), std::move(ids));
     }
 }
 
 void NeighborhoodMatchDlg::ShowRows() {
-    pairs_->Freeze();
-    pairs_->DeleteAllItems();
+    // Row i shows lists_.Rows()[i]; a pair is known by its female, who is in one pair.
     const std::vector<PairRow>& rows = lists_.Rows();
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const long item = pairs_->InsertItem(static_cast<long>(i), ToWx(rows[i].female), rows[i].PinkHeart() ? 0 : 1);
-        pairs_->SetItem(item, 1, ToWx(rows[i].male));
-        pairs_->SetItem(item, 2, ToWx(StatusText(rows[i].status)));
-        pairs_->SetItemData(item, static_cast<long>(i));
-    }
-    pairs_->Thaw();
+    std::vector<IdListRow> shown;
+    shown.reserve(rows.size());
+    for (const PairRow& row : rows)
+        shown.push_back({row.femaleId, {ToWx(row.female), ToWx(row.male), ToWx(StatusText(row.status))},
+                         row.PinkHeart() ? 0 : 1});
+    pairs_->SetRows(std::move(shown));
 }
 
 int NeighborhoodMatchDlg::RowImage(long row) const {
-    wxListItem item;
-    item.SetId(row);
-    item.SetMask(wxLIST_MASK_IMAGE);
-    return pairs_->GetItem(item) ? item.GetImage() : -1;
+    const IdListRow* shown = pairs_->Row(row);
+    return shown != nullptr ? shown->image : -1;
 }
 
 void NeighborhoodMatchDlg::AddPair() {
-    const int female = females_->GetSelection();
-    const int male = males_->GetSelection();
-    if (female == wxNOT_FOUND || male == wxNOT_FOUND) {
+    const int32_t femaleId = females_->SelectedId();
+    const int32_t maleId = males_->SelectedId();
+    if (femaleId == -1 || maleId == -1) {
         ShowNotice(_("Please select one Female and one Male to be paired."), _(Caption::Message), this);
         return;
     }
@@ -220,8 +212,6 @@ void NeighborhoodMatchDlg::AddPair() {
         ShowNotice(_("Please select a status for the new pair."), _(Caption::Message), this);
         return;
     }
-    const int32_t femaleId = lists_.Females()[static_cast<size_t>(female)].simId;
-    const int32_t maleId = lists_.Males()[static_cast<size_t>(male)].simId;
     if (!lists_.Pair(femaleId, maleId, statusCodes_[static_cast<size_t>(status)])) {
         ShowNotice(_("An error occurred."), _(Caption::Message), this);
         FillLists();
@@ -232,28 +222,26 @@ void NeighborhoodMatchDlg::AddPair() {
 }
 
 void NeighborhoodMatchDlg::RemovePair() {
-    const long row = pairs_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    if (row < 0) return;
-    lists_.Unpair(static_cast<size_t>(pairs_->GetItemData(row)));
+    const long row = pairs_->SelectedRow();
+    if (row < 0 || static_cast<size_t>(row) >= lists_.Rows().size()) return;
+    lists_.Unpair(static_cast<size_t>(row));
     ShowLists();
     ShowRows();
 }
 
 void NeighborhoodMatchDlg::ComparePair() {
     // The button sits under the pair list: a pair chosen there is the pair compared.
-    const long row = pairs_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    const long row = pairs_->SelectedRow();
     if (row >= 0) {
         CompareRow(row);
         return;
     }
-    const int female = females_->GetSelection();
-    const int male = males_->GetSelection();
-    if (female == wxNOT_FOUND || male == wxNOT_FOUND) {
+    const int32_t femaleId = females_->SelectedId();
+    const int32_t maleId = males_->SelectedId();
+    if (femaleId == -1 || maleId == -1) {
         ShowNotice(_("Please select one Female and one Male to be compared."), _(Caption::Message), this);
         return;
     }
-    const int32_t femaleId = lists_.Females()[static_cast<size_t>(female)].simId;
-    const int32_t maleId = lists_.Males()[static_cast<size_t>(male)].simId;
     if (registry_.FindSim(femaleId) == nullptr || registry_.FindSim(maleId) == nullptr) {
         ShowNotice(_("An error occurred."), _(Caption::Message), this);
         return;
@@ -263,10 +251,8 @@ void NeighborhoodMatchDlg::ComparePair() {
 }
 
 void NeighborhoodMatchDlg::CompareRow(long row) {
-    if (row < 0 || row >= pairs_->GetItemCount()) return;
-    const size_t index = static_cast<size_t>(pairs_->GetItemData(row));
-    if (index >= lists_.Rows().size()) return;
-    const PairRow& pair = lists_.Rows()[index];
+    if (row < 0 || static_cast<size_t>(row) >= lists_.Rows().size()) return;
+    const PairRow& pair = lists_.Rows()[static_cast<size_t>(row)];
     CompareChemDlg compare(this, registry_, pair.femaleId, pair.maleId);
     compare.ShowModal();
 }

@@ -4,12 +4,12 @@
 
 #include <wx/dialog.h>
 
+#include "app/IdListCtrl.h"
+#include "app/RowListCtrl.h"
 #include "chemistry/Matchmaker.h"
 
 class wxCheckBox;
 class wxComboBox;
-class wxListBox;
-class wxListCtrl;
 class wxListEvent;
 class wxRadioButton;
 class SimRegistry;
@@ -17,7 +17,8 @@ struct MatchmakerSettings;
 
 /// "Neighborhood Match": the unattached females and males of a life stage side by
 /// side, the pairs that exist, and pairing and unpairing by hand. The options live in
-/// the frame's MatchmakerSettings, changed in place.
+/// the frame's MatchmakerSettings, changed in place. The three lists draw their rows on
+/// demand and keep the selected Sim (the pair by its female) through refills and sorts.
 class NeighborhoodMatchDlg : public wxDialog {
 public:
     NeighborhoodMatchDlg(wxWindow* parent, SimRegistry& registry, MatchmakerSettings* settings, const wxSize& size);
@@ -46,10 +47,10 @@ public:
     wxRadioButton* AgeButton(int32_t lifeStage) const;
     /// 0 Townies, 1 Elders, 2 Filter Married/Going Steady.
     wxCheckBox* Option(int which) const { return options_[which]; }
-    wxListBox* Females() const { return females_; }
-    wxListBox* Males() const { return males_; }
+    RowListCtrl* Females() const { return females_; }
+    RowListCtrl* Males() const { return males_; }
     wxComboBox* StatusChoice() const { return statusChoice_; }
-    wxListCtrl* PairList() const { return pairs_; }
+    IdListCtrl* PairList() const { return pairs_; }
     /// The heart of a row: 0 pink, 1 red.
     int RowImage(long row) const;
     /// "Chemistry &Matching..." and "Show Chemistry...".
@@ -69,8 +70,8 @@ private:
     bool chemistryChanged_ = false;
     wxRadioButton* ageButtons_[3] = {};  // Child, Teen, Adult
     wxCheckBox* options_[3] = {};
-    wxListBox* females_ = nullptr;
-    wxListBox* males_ = nullptr;
+    RowListCtrl* females_ = nullptr;
+    RowListCtrl* males_ = nullptr;
     wxComboBox* statusChoice_ = nullptr;
-    wxListCtrl* pairs_ = nullptr;
+    IdListCtrl* pairs_ = nullptr;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobox.h>
 #include <wx/sizer.h>
@@ -31,8 +30,7 @@ ShowChemDlg::ShowChemDlg(wxWindow* parent, const SimRegistry& registry, const wx
     for (int32_t stage : {kLifeStageElder, kLifeStageAdult, kLifeStageTeen}) ages.Add(ToWx(LifeStageText(stage)));
     ageBox_ = new wxRadioBox(this, ID_AGE, _("&Select Age"), wxDefaultPosition, wxDefaultSize, ages, 3,
                              wxRA_SPECIFY_COLS);
-    simList_ = new wxListBox(this, ID_SIM_LIST, wxDefaultPosition, FontScaled(this, wxSize(100, 200)), 0, nullptr,
-                             wxLB_SINGLE | wxLB_HSCROLL);
+    simList_ = new RowListCtrl(this, ID_SIM_LIST, FontScaled(this, wxSize(100, 200)));
     chemList_ = new wxListCtrl(this, ID_CHEM_LIST, wxDefaultPosition, FontScaled(this, wxSize(160, 200)),
                                wxLC_REPORT | wxLC_SINGLE_SEL);
     chemList_->AppendColumn(_("Name"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 100));
@@ -67,17 +65,17 @@ void ShowChemDlg::FillSimsOfAge(int32_t lifeStage) {
     chemList_->DeleteAllItems();
     // No Sim of the new age is selected, so no one's match is shown.
     matchLabel_->SetLabel(_("Match: "));
-    simIds_.clear();
+    std::vector<wxString> texts;
+    std::vector<int32_t> ids;
     for (const SimEntry& entry : SummarySims(registry_, lifeStage)) {
-        simList_->Append(ToWx(entry.text));
-        simIds_.push_back(entry.simId);
+        texts.push_back(ToWx(entry.text));
+        ids.push_back(entry.simId);
     }
+    simList_->SetRows(std::move(texts), std::move(ids));
 }
 
 void ShowChemDlg::ShowSimChemistry() {
-    const int selected = simList_->GetSelection();
-    if (selected == wxNOT_FOUND || selected >= static_cast<int>(simIds_.size())) return;
-    const Sim* sim = registry_.FindSim(simIds_[static_cast<size_t>(selected)]);
+    const Sim* sim = registry_.FindSim(simList_->SelectedId());
     if (sim == nullptr) return;
     const Sim* partner = sim->Partner(registry_);
     matchLabel_->SetLabel(_("Match: ") + (partner ? ToWx(partner->ShownFullName()) : wxString()));
@@ -90,7 +88,7 @@ void ShowChemDlg::ShowSimChemistry() {
 
 void ShowChemDlg::WriteChemistryFile() {
     // An empty report is no report: say so instead of writing an empty file.
-    if (simIds_.empty()) {
+    if (simList_->GetCount() == 0) {
         ShowNotice(_("There are no Sims of this age to write."), _(Caption::Message), this);
         return;
     }

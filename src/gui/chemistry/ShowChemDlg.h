@@ -4,14 +4,16 @@
 
 #include <wx/dialog.h>
 
-class wxListBox;
+#include "app/RowListCtrl.h"
+
 class wxListCtrl;
 class wxRadioBox;
 class wxStaticText;
 class SimRegistry;
 
 /// "Chemistry Summary": the Sims of a life stage, the chemistry of the one
-/// selected, and the report of the whole stage written to a text file.
+/// selected, and the report of the whole stage written to a text file. The Sims' list
+/// draws its rows on demand.
 class ShowChemDlg : public wxDialog {
 public:
     ShowChemDlg(wxWindow* parent, const SimRegistry& registry, const wxSize& size);
@@ -24,15 +26,14 @@ public:
     void WriteChemistryFile();
 
     wxRadioBox* AgeBox() const { return ageBox_; }
-    wxListBox* SimList() const { return simList_; }
+    RowListCtrl* SimList() const { return simList_; }
     wxListCtrl* ChemistryList() const { return chemList_; }
     wxStaticText* MatchLabel() const { return matchLabel_; }
 
 private:
     const SimRegistry& registry_;
-    std::vector<int32_t> simIds_;  // one per list box entry
     wxRadioBox* ageBox_ = nullptr;
-    wxListBox* simList_ = nullptr;
+    RowListCtrl* simList_ = nullptr;
     wxListCtrl* chemList_ = nullptr;
     wxStaticText* matchLabel_ = nullptr;
 };

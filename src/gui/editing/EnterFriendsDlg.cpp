@@ -9,6 +9,7 @@
 #include <wx/stattext.h>
 
 #include "app/NestrelFrame.h"
+#include "app/RowListCtrl.h"
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
@@ -38,11 +39,11 @@ EnterFriendsDlg::EnterFriendsDlg(wxWindow* parent, SimRegistry& registry, const 
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       registry_(registry), sim_(sim), selection_(registry, start) {
     const long style = wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL;
-    families_ = new wxListBox(this, ID_FAMILIES, wxDefaultPosition, FontScaled(this, wxSize(120, 250)), 0, nullptr, style);
+    families_ = new RowListCtrl(this, ID_FAMILIES, FontScaled(this, wxSize(120, 250)));
     members_ = new wxListBox(this, ID_MEMBERS, wxDefaultPosition, FontScaled(this, wxSize(130, 250)), 0, nullptr, style);
     selected_ = new wxListBox(this, ID_SELECTED, wxDefaultPosition, FontScaled(this, wxSize(130, 250)), 0, nullptr, style);
 
-    auto column = [this](const wxString& heading, wxListBox* list) {
+    auto column = [this](const wxString& heading, wxWindow* list) {
         auto* box = new wxBoxSizer(wxVERTICAL);
         box->Add(new wxStaticText(this, wxID_ANY, heading));
         box->Add(list, 1, wxEXPAND);
@@ -74,12 +75,16 @@ EnterFriendsDlg::EnterFriendsDlg(wxWindow* parent, SimRegistry& registry, const 
 
 void EnterFriendsDlg::Populate() {
     SetTitle(TitleText());
-    families_->Clear();
     const Family* own = sim_ ? sim_->family : nullptr;
+    std::vector<wxString> names;
+    std::vector<int32_t> ids;
     for (const Family* family : registry_.families) {
         if (family == own && !KeepOwnFamily()) continue;
-        families_->Append(ToWx(family->name), IdData(family->id));
+        names.push_back(ToWx(family->name));
+        ids.push_back(family->id);
     }
+    families_->SetSortedRows(std::move(names), std::move(ids));
+    families_->SetSelection(wxNOT_FOUND);
     if (families_->GetCount() > 0) {
         families_->SetSelection(0);
         ChooseFamily(0);
@@ -95,7 +100,7 @@ wxString EnterFriendsDlg::TitleText() const {
 void EnterFriendsDlg::ChooseFamily(int index) {
     members_->Clear();
     if (index < 0 || index >= static_cast<int>(families_->GetCount())) return;
-    const Family* family = registry_.families.FindById(DataId(families_->GetClientData(index)));
+    const Family* family = registry_.families.FindById(families_->IdAt(static_cast<unsigned>(index)));
     if (!family) return;
     for (const Sim* member : family->members) {
         if (sim_ && member->id == sim_->id) continue;
@@ -139,7 +144,7 @@ bool EnterFriendsDlg::ShowSim(int32_t simId) {
     const Sim* wanted = registry_.FindSim(simId);
     if (!wanted || !wanted->family) return false;
     for (unsigned f = 0; f < families_->GetCount(); ++f) {
-        if (DataId(families_->GetClientData(f)) != wanted->family->id) continue;
+        if (families_->IdAt(f) != wanted->family->id) continue;
         families_->SetSelection(static_cast<int>(f));
         ChooseFamily(static_cast<int>(f));
         for (unsigned m = 0; m < members_->GetCount(); ++m)

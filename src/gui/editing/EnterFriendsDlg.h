@@ -9,6 +9,7 @@
 #include "editing/LoveRules.h"
 
 class wxListBox;
+class RowListCtrl;
 class Family;
 class Sim;
 class SimRegistry;
@@ -24,7 +25,7 @@ public:
     /// The selection in the order shown (alphabetical).
     std::vector<int32_t> Ids() const { return selection_.Ids(); }
 
-    wxListBox* FamilyColumn() const { return families_; }
+    RowListCtrl* FamilyColumn() const { return families_; }
     wxListBox* MemberColumn() const { return members_; }
     wxListBox* SelectedColumn() const { return selected_; }
     /// Selecting a family on the left fills the middle column.
@@ -49,7 +50,7 @@ protected:
     SimRegistry& registry_;
     Sim* sim_;
     FriendSelection selection_;
-    wxListBox* families_ = nullptr;
+    RowListCtrl* families_ = nullptr;  // every family: rows drawn on demand
     wxListBox* members_ = nullptr;
     wxListBox* selected_ = nullptr;
 

@@ -1,7 +1,8 @@
 #include "moves/TransferDlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -14,8 +15,7 @@
 
 namespace {
 enum { ID_LIST = 2 };
-void* IdData(int32_t id) { return reinterpret_cast<void*>(static_cast<intptr_t>(id)); }
-int32_t DataId(void* data) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(data)); }
+
 }  // namespace
 
 TransferDlg::TransferDlg(wxWindow* parent, const SimRegistry& registry, const std::string& excludedName)
@@ -23,8 +23,7 @@ TransferDlg::TransferDlg(wxWindow* parent, const SimRegistry& registry, const st
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       registry_(registry), excludedName_(excludedName) {
     promptText_ = new wxStaticText(this, wxID_ANY, wxEmptyString);
-    list_ = new wxListBox(this, ID_LIST, wxDefaultPosition, FontScaled(this, wxSize(140, 170)), 0, nullptr,
-                          wxLB_SINGLE | wxLB_SORT | wxLB_HSCROLL);
+    list_ = new RowListCtrl(this, ID_LIST, FontScaled(this, wxSize(140, 170)));
     moveText_ = new wxStaticText(this, wxID_ANY, _("Will move to family:"));
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(new wxButton(this, wxID_OK, _("&Ok")), 0, wxRIGHT, 10);
@@ -60,20 +59,31 @@ void TransferDlg::Prepare() {
     if (prompt_.empty()) prompt_ = _("Select the New Family to move to:");
     promptText_->SetLabel(prompt_);
     Fill();
-    // The prompt and the longest entry decide the width.
+    // The prompt and the longest entry decide the width (up to a sensible width; the
+    // list scrolls sideways beyond it).
+    const wxSize design = FontScaled(this, wxSize(140, 170));
+    list_->SetMinSize(wxSize(std::clamp(list_->ContentWidth() + FontScaledWidth(this, 24), design.x,
+                                        FontScaledWidth(this, 480)),
+                             design.y));
     GetSizer()->SetSizeHints(this);
 }
 
 void TransferDlg::Fill() {
-    list_->Clear();
+    std::vector<wxString> labels;
+    std::vector<int32_t> ids;
     if (simMode_) {
-        for (const Sim* sim : registry_.allSims) list_->Append(ToWx(sim->ShownFullName()), IdData(sim->id));
-        return;
+        for (const Sim* sim : registry_.allSims) {
+            labels.push_back(ToWx(sim->ShownFullName()));
+            ids.push_back(sim->id);
+        }
+    } else {
+        for (const Family* family : registry_.families) {
+            if (family->name == excludedName_) continue;
+            labels.push_back(ToWx(family->name));
+            ids.push_back(family->id);
+        }
     }
-    for (const Family* family : registry_.families) {
-        if (family->name == excludedName_) continue;
-        list_->Append(ToWx(family->name), IdData(family->id));
-    }
+    list_->SetSortedRows(std::move(labels), std::move(ids));
 }
 
 void TransferDlg::OnSelect() {
@@ -85,12 +95,11 @@ void TransferDlg::OnSelect() {
 }
 
 bool TransferDlg::Accept() {
-    const int row = list_->GetSelection();
-    if (row == wxNOT_FOUND) {
+    const int32_t id = list_->SelectedId();
+    if (id == -1) {
         ShowNotice(_("Please select an item"), wxGetTranslation(Caption::Message), this);
         return false;
     }
-    const int32_t id = DataId(list_->GetClientData(static_cast<unsigned>(row)));
     if (simMode_)
         chosenSimId_ = id;
     else

@@ -4,13 +4,14 @@
 
 #include <wx/dialog.h>
 
+#include "app/RowListCtrl.h"
+
 class SimRegistry;
-class wxListBox;
 class wxStaticText;
 
 /// "Transfer Sim": picks a family to move a Sim to (family mode), or, in Sim mode,
 /// picks a Sim (the family tree's "Pick A Sim"). Entries keep ids; the results are ids,
-/// -1 until OK.
+/// -1 until OK. The list draws its rows on demand: in Sim mode it holds every Sim.
 class TransferDlg : public wxDialog {
 public:
     /// Family mode lists the registry's families except the one named `excludedName`.
@@ -26,7 +27,7 @@ public:
     int32_t ChosenFamilyId() const { return chosenFamilyId_; }
     int32_t ChosenSimId() const { return chosenSimId_; }
 
-    wxListBox* List() const { return list_; }
+    RowListCtrl* List() const { return list_; }
     wxStaticText* MoveText() const { return moveText_; }
     /// The OK button's check: false (the user is told) when nothing is selected.
     bool Accept();
@@ -40,7 +41,7 @@ private:
     bool simMode_ = false;
     wxString prompt_;
     wxStaticText* promptText_ = nullptr;
-    wxListBox* list_ = nullptr;
+    RowListCtrl* list_ = nullptr;
     wxStaticText* moveText_ = nullptr;
     int32_t chosenFamilyId_ = -1;
     int32_t chosenSimId_ = -1;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -24,8 +23,8 @@ SimListDlg::SimListDlg(wxWindow* parent, const wxString& title, const wxString& 
                        std::vector<SimListEntry> entries, long listStyle)
     : wxDialog(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      title_(title), entries_(std::move(entries)) {
-    list_ = new wxListBox(this, wxID_ANY, wxDefaultPosition, FontScaled(this, wxSize(120, 170)), 0, nullptr, listStyle);
+      title_(title), sorted_((listStyle & wxLB_SORT) != 0), entries_(std::move(entries)) {
+    list_ = new RowListCtrl(this, wxID_ANY, FontScaled(this, wxSize(120, 170)));
     total_ = new wxStaticText(this, wxID_ANY, wxEmptyString);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->AddSpacer(10);
@@ -45,22 +44,25 @@ SimListDlg::SimListDlg(wxWindow* parent, const wxString& title, const wxString& 
     : SimListDlg(parent, title, heading, PlainEntries(texts), listStyle) {}
 
 void SimListDlg::Fill() {
-    list_->Clear();
-    wxArrayString texts;
+    // Each row keeps the position of its entry in entries_, also when sorted.
+    std::vector<wxString> texts;
+    std::vector<int32_t> positions;
     texts.reserve(entries_.size());
-    for (const SimListEntry& entry : entries_) texts.Add(ToWx(entry.text));
-    list_->Freeze();
-    // The list box keeps the position of each entry in entries_, also when it sorts.
-    int widest = 0;
+    positions.reserve(entries_.size());
     for (size_t i = 0; i < entries_.size(); ++i) {
-        list_->Append(texts[i], reinterpret_cast<void*>(static_cast<intptr_t>(i)));
-        widest = std::max(widest, list_->GetTextExtent(texts[i]).x);
+        texts.push_back(ToWx(entries_[i].text));
+        positions.push_back(static_cast<int32_t>(i));
     }
-    list_->Thaw();
+    if (sorted_)
+        list_->SetSortedRows(std::move(texts), std::move(positions));
+    else
+        list_->SetRows(std::move(texts), std::move(positions));
     // The longest text widens the list (up to a sensible width; the list scrolls
     // sideways beyond it) rather than being cut off.
     const wxSize design = FontScaled(this, wxSize(120, 170));
-    list_->SetMinSize(wxSize(std::clamp(widest + 40, design.x, FontScaledWidth(this, 480)), design.y));
+    list_->SetMinSize(wxSize(std::clamp(list_->ContentWidth() + FontScaledWidth(this, 24), design.x,
+                                        FontScaledWidth(this, 480)),
+                             design.y));
     total_->SetLabel(ToWx(ListTotalText(entries_.size())));
     SetTitle(title_);
     Layout();
@@ -73,8 +75,7 @@ int SimListDlg::ShowModal() {
 }
 
 int32_t SimListDlg::SelectedId() const {
-    const int row = list_->GetSelection();
-    if (row == wxNOT_FOUND) return -1;
-    const auto index = static_cast<size_t>(reinterpret_cast<intptr_t>(list_->GetClientData(static_cast<unsigned>(row))));
-    return index < entries_.size() ? entries_[index].id : -1;
+    const int32_t position = list_->SelectedId();
+    return position >= 0 && static_cast<size_t>(position) < entries_.size() ? entries_[static_cast<size_t>(position)].id
+                                                                             : -1;
 }

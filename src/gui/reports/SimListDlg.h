@@ -5,7 +5,8 @@
 
 #include <wx/dialog.h>
 
-class wxListBox;
+#include "app/RowListCtrl.h"
+
 class wxStaticText;
 
 /// One entry of a Sim list: the text shown and, where it stands for a Sim or a
@@ -17,11 +18,11 @@ struct SimListEntry {
 
 /// A small modal list of texts under a heading, with "Total: %d" below: a Sim's
 /// friends, a family's friends, the family names. The dialog keeps its own copy of
-/// the entries.
+/// the entries. The list draws its rows on demand (every family of a large neighborhood).
 class SimListDlg : public wxDialog {
 public:
-    /// `listStyle`: the list box's style (wxLB_SINGLE | wxLB_HSCROLL, with wxLB_SORT
-    /// to let the list sort the texts).
+    /// `listStyle`: a list box's style (wxLB_SINGLE | wxLB_HSCROLL); with wxLB_SORT
+    /// the texts are shown sorted as a sorted list box shows them.
     SimListDlg(wxWindow* parent, const wxString& title, const wxString& heading,
                std::vector<SimListEntry> entries, long listStyle);
     /// The same, for texts that stand for nothing.
@@ -33,14 +34,15 @@ public:
 
     /// The id of the selected entry; -1 when nothing (or an entry without id) is selected.
     int32_t SelectedId() const;
-    wxListBox* List() const { return list_; }
+    RowListCtrl* List() const { return list_; }
     wxStaticText* Total() const { return total_; }
 
 private:
     void Fill();
 
     wxString title_;
+    bool sorted_ = false;
     std::vector<SimListEntry> entries_;
-    wxListBox* list_ = nullptr;
+    RowListCtrl* list_ = nullptr;
     wxStaticText* total_ = nullptr;
 };
