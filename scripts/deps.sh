@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libinih-dev
   clang libclang-rt-dev
   libgedcom-perl lintian dpkg-dev file
+  help2man man-db bsdextrautils desktop-file-utils appstream gettext locales wx3.2-i18n
   xvfb xauth x11-utils imagemagick time
   librsvg2-bin libxml2-utils jq
 )
@@ -23,4 +24,14 @@ if ((${#missing[@]})); then
   SUDO=""; [[ $(id -u) == 0 ]] || SUDO=sudo
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The German window test and pictures run as on a German desktop. Nestrel picks its
+# language from LANG without the locale, but with it generated the toolkit's own
+# buttons and number formats are German too, as players see them.
+if ! locale -a 2>/dev/null | grep -qiE '^de_DE\.utf-?8$'; then
+  echo "Generating the locale de_DE.UTF-8"
+  SUDO=""; [[ $(id -u) == 0 ]] || SUDO=sudo
+  $SUDO sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  $SUDO locale-gen >/dev/null
 fi

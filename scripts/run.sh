@@ -9,7 +9,9 @@ root=$PWD
 bash scripts/deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target nestrel
+cmake --build build -j "$(nproc)" --target nestrel nestrel_translations
+# The staged program speaks the desktop's language when the build has its catalogue.
+export NESTREL_LOCALE_DIR=$root/build/locale
 
 # The staged folder is the program's install directory: it is started from there and
 # finds its Data/ folder in the working directory.

@@ -5,10 +5,16 @@
 #include <string>
 
 #include "Commands.h"
+#include "base/ProgramInfo.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Nestrel command-line companion: inspect, check and rewrite neighborhood files."};
-    app.set_version_flag("--version", std::string("nestrel-cli ") + NESTREL_VERSION);
+    // The version text ends in a line feed of its own; CLI11 adds one.
+    std::string version = VersionText("nestrel-cli", NESTREL_VERSION);
+    version.pop_back();
+    app.set_version_flag("--version", version);
+    // The manual page is made from this: every subcommand with its options.
+    app.set_help_all_flag("--help-all", "Print this help with every subcommand's options and exit");
     app.require_subcommand(0, 1);
     app.fallthrough();
 

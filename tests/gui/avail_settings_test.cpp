@@ -269,18 +269,22 @@ TEST_F(SettingsTest, NameGeneratorAddsMaryWhichIsInTheNamesFileAfterClosing) {
 
 TEST_F(SettingsTest, AboutBoxTexts) {
     NestrelFrame& frame = BuildFrame();
-    std::string title, version, maker;
+    std::string title, version, maker, licence;
     wxString link;
     wxTEST_DIALOG(frame.ProcessCommand(ID_ABOUT), AnswerAbout([&](AboutDlg* dlg) {
                       title = std::string(dlg->GetTitle().utf8_str());
                       version = Text(dlg->VersionLine());
                       maker = Text(dlg->MakerLine());
+                      licence = Text(dlg->LicenceLine());
                       if (wxWindow* w = wxWindow::FindWindowByName("statictextlink1", dlg)) link = w->GetLabel();
                       return wxID_OK;
                   }));
     EXPECT_EQ(title, "About Nestrel");
     EXPECT_EQ(version, "Nestrel version 3.4.1");
     EXPECT_NE(maker.find("2008"), std::string::npos);
+    EXPECT_EQ(licence,
+              "Nestrel is free software under the GNU General Public License,\n"
+              "version 3 or later, and comes with no warranty.");
     EXPECT_TRUE(link.EndsWith("/products/nestrel.php")) << link;
 }
 

@@ -8,6 +8,7 @@
 #include <wx/init.h>
 
 #include "app/AppSetup.h"
+#include "app/Translations.h"
 #include "support/GuiTestHarness.h"
 
 namespace {
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
     }
     wxTheApp->CallOnInit();
     SetUpToolkit(*wxTheApp);
+    // The window tests check the program's English texts. Only the run given a catalogue
+    // folder (ctest's gui.german, under LANG=de_DE.UTF-8) loads a translation.
+    if (std::getenv("NESTREL_LOCALE_DIR") != nullptr) SetUpTranslations({std::getenv("NESTREL_LOCALE_DIR")});
     InstallGuiTestSafetyNets();
 
     const int result = RUN_ALL_TESTS();

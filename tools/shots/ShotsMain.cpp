@@ -19,7 +19,9 @@
 #include <wx/modalhook.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
+#include <wx/stdpaths.h>
 
+#include "app/Translations.h"
 #include "ShotRegistry.h"
 #include "app/AppContext.h"
 #include "app/AppSetup.h"
@@ -100,6 +102,8 @@ public:
         SetUpToolkit(*this);
         // Toolkit errors go to the terminal: a log box would wait for a click forever.
         delete wxLog::SetActiveTarget(new wxLogStderr);
+        // The pictures speak the language of the environment, as the program does.
+        SetUpTranslations(CatalogueFolders(std::string(wxStandardPaths::Get().GetExecutablePath().utf8_str())));
         for (int i = 1; i < argc; ++i) wanted_.insert(std::string(argv[i].utf8_str()));
         outDir_ = wxGetenv("NESTREL_SHOTS_DIR") ? wxString(wxGetenv("NESTREL_SHOTS_DIR")) : wxString("shots");
         if (!wxDirExists(outDir_)) wxMkdir(outDir_);

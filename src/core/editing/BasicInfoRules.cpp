@@ -15,8 +15,8 @@ namespace {
 // own sign picker, not in the order of their codes.
 constexpr int32_t kSignCodes[kBasicSignEntryCount] = {2, 1, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048};
 constexpr const char* kSignEntryTexts[kBasicSignEntryCount] = {
-    "Aries", "Aquarius", "Cancer", "Capricorn", "Gemini", "Libra",
-    "Leo", "Pisces", "Saggitarius", "Scorpio", "Taurus", "Virgo"};
+    N_("Aries"), N_("Aquarius"), N_("Cancer"), N_("Capricorn"), N_("Gemini"), N_("Libra"),
+    N_("Leo"), N_("Pisces"), N_("Saggitarius"), N_("Scorpio"), N_("Taurus"), N_("Virgo")};
 
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

@@ -19,10 +19,10 @@ CareerEntry Fixed(const char* text, int32_t code) { return CareerEntry{tr(text),
 std::vector<CareerEntry> CareersOffered(const CareerList* careers, int32_t lifeStage) {
     std::vector<CareerEntry> entries;
     if (lifeStage == kLifeStageChild) {
-        entries.push_back(Fixed("School", kCareerSchool));
+        entries.push_back(Fixed(N_("School"), kCareerSchool));
         return entries;
     }
-    entries.push_back(Fixed("Employee", kCareerEmployee));
+    entries.push_back(Fixed(N_("Employee"), kCareerEmployee));
     if (careers) {
         for (const CareerDefinition* def : *careers) {
             // Teens and Elders work only part-time.
@@ -30,8 +30,8 @@ std::vector<CareerEntry> CareersOffered(const CareerList* careers, int32_t lifeS
             entries.push_back(CareerEntry{def->name, def, def->enumValue});
         }
     }
-    entries.push_back(lifeStage == kLifeStageTeen ? Fixed("School", kCareerSchool)
-                                                   : Fixed("Unemployed", kCareerUnemployed));
+    entries.push_back(lifeStage == kLifeStageTeen ? Fixed(N_("School"), kCareerSchool)
+                                                   : Fixed(N_("Unemployed"), kCareerUnemployed));
     return entries;
 }
 

@@ -132,10 +132,10 @@ namespace {
 std::string LoopMessage(const std::vector<std::string>& loop, bool mother) {
     std::string chain;
     for (const std::string& name : loop) chain += (chain.empty() ? "" : " > ") + name;
-    return FormatTextV(tr(mother ? "%s cannot be the mother of %s, who is her ancestor (each the parent of the "
-                                   "next: %s)."
-                                 : "%s cannot be the father of %s, who is his ancestor (each the parent of the "
-                                   "next: %s)."),
+    return FormatTextV(tr(mother ? N_("%s cannot be the mother of %s, who is her ancestor (each the parent of the "
+                                      "next: %s).")
+                                 : N_("%s cannot be the father of %s, who is his ancestor (each the parent of the "
+                                      "next: %s).")),
                        loop[loop.size() - 2].c_str(), loop.front().c_str(), chain.c_str());
 }
 

@@ -59,9 +59,9 @@ std::string DeletionEffectsText(const DeletionEffects& effects) {
         if (names.empty()) return;
         text += "\n" + FormatTextV(tr(names.size() == 1 ? one : many), NameList(names).c_str());
     };
-    line(effects.partners, "Partner who becomes Single: %s", "Partners who become Single: %s");
-    line(effects.children, "Child who keeps the deleted Sim as a typed-in parent: %s",
-         "Children who keep the deleted Sim as a typed-in parent: %s");
-    line(effects.friends, "Friend who loses a friend: %s", "Friends who lose a friend: %s");
+    line(effects.partners, N_("Partner who becomes Single: %s"), N_("Partners who become Single: %s"));
+    line(effects.children, N_("Child who keeps the deleted Sim as a typed-in parent: %s"),
+         N_("Children who keep the deleted Sim as a typed-in parent: %s"));
+    line(effects.friends, N_("Friend who loses a friend: %s"), N_("Friends who lose a friend: %s"));
     return text;
 }

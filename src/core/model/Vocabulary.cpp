@@ -17,35 +17,35 @@ struct SignRow {
 // "Libra" comes before "Leo" and "Saggitarius" keeps its double g: this is the
 // order and spelling the program has always stored and listed.
 constexpr SignRow kSigns[kSignCount] = {
-    {"Aquarius", "Capricorn, Saggitarius", 264, "Scorpio, Virgo"},
-    {"Aries", "Gemini, Taurus", 1040, "Cancer, Libra"},
-    {"Cancer", "Taurus, Scorpio", 1536, "Gemini, Aries"},
-    {"Capricorn", "Aquarius, Taurus", 1025, "Leo, Gemini"},
-    {"Gemini", "Pisces, Virgo", 2176, "Capricorn, Aries"},
-    {"Libra", "Virgo, Cancer", 2052, "Pisces, Scorpio"},
-    {"Leo", "Saggitarius, Cancer", 260, "Capricorn, Gemini"},
-    {"Pisces", "Scorpio, Gemini", 528, "Leo, Aries"},
-    {"Saggitarius", "Pisces, Capricorn", 136, "Libra, Scorpio"},
-    {"Scorpio", "Pisces, Leo", 192, "Libra, Aquarius"},
-    {"Taurus", "Aries, Libra", 34, "Virgo, Cancer"},
-    {"Virgo", "Aquarius, Saggitarius", 257, "Leo, Taurus"},
+    {N_("Aquarius"), N_("Capricorn, Saggitarius"), 264, N_("Scorpio, Virgo")},
+    {N_("Aries"), N_("Gemini, Taurus"), 1040, N_("Cancer, Libra")},
+    {N_("Cancer"), N_("Taurus, Scorpio"), 1536, N_("Gemini, Aries")},
+    {N_("Capricorn"), N_("Aquarius, Taurus"), 1025, N_("Leo, Gemini")},
+    {N_("Gemini"), N_("Pisces, Virgo"), 2176, N_("Capricorn, Aries")},
+    {N_("Libra"), N_("Virgo, Cancer"), 2052, N_("Pisces, Scorpio")},
+    {N_("Leo"), N_("Saggitarius, Cancer"), 260, N_("Capricorn, Gemini")},
+    {N_("Pisces"), N_("Scorpio, Gemini"), 528, N_("Leo, Aries")},
+    {N_("Saggitarius"), N_("Pisces, Capricorn"), 136, N_("Libra, Scorpio")},
+    {N_("Scorpio"), N_("Pisces, Leo"), 192, N_("Libra, Aquarius")},
+    {N_("Taurus"), N_("Aries, Libra"), 34, N_("Virgo, Cancer")},
+    {N_("Virgo"), N_("Aquarius, Saggitarius"), 257, N_("Leo, Taurus")},
 };
 
-constexpr const char* kStatuses[kStatusCount] = {"None", "Married", "Committed", "Single",
-                                                 "Matched up"};
-constexpr const char* kLifeStages[kLifeStageCount] = {"Elder", "Adult", "Teen", "Child"};
-constexpr const char* kGenders[kGenderCount] = {"Male", "Female"};
+constexpr const char* kStatuses[kStatusCount] = {N_("None"), N_("Married"), N_("Committed"), N_("Single"),
+                                                 N_("Matched up")};
+constexpr const char* kLifeStages[kLifeStageCount] = {N_("Elder"), N_("Adult"), N_("Teen"), N_("Child")};
+constexpr const char* kGenders[kGenderCount] = {N_("Male"), N_("Female")};
 constexpr const char* kAspirations[kAspirationCount] = {
-    "None", "Knowledge", "Family", "Romance", "Pleasure", "Money", "Popularity"};
+    N_("None"), N_("Knowledge"), N_("Family"), N_("Romance"), N_("Pleasure"), N_("Money"), N_("Popularity")};
 constexpr const char* kMajors[kMajorCount] = {
-    "Undeclared", "Art",        "Biology", "Drama",      "Economics",         "History",
-    "Literature", "Math",       "Philosophy", "Physics", "Political Science", "Psychology"};
-constexpr const char* kSkills[kSkillCount] = {"None",  "Cooking", "Mechanical", "Charisma",
-                                              "Body",  "Logic",   "Creativity", "Cleaning"};
-constexpr const char* kChemistryTypes[kChemistryTypeCount] = {"Medium", "High", "Crush or Love"};
+    N_("Undeclared"), N_("Art"),        N_("Biology"), N_("Drama"),      N_("Economics"),         N_("History"),
+    N_("Literature"), N_("Math"),       N_("Philosophy"), N_("Physics"), N_("Political Science"), N_("Psychology")};
+constexpr const char* kSkills[kSkillCount] = {N_("None"),  N_("Cooking"), N_("Mechanical"), N_("Charisma"),
+                                              N_("Body"),  N_("Logic"),   N_("Creativity"), N_("Cleaning")};
+constexpr const char* kChemistryTypes[kChemistryTypeCount] = {N_("Medium"), N_("High"), N_("Crush or Love")};
 constexpr const char* kLegacyCareers[kLegacyCareerCount] = {
-    "Athletic", "Business", "Criminal", "Culinary", "Law Enforcement", "Medical",
-    "Military", "Politics", "Science",  "Slacker",  "School",          "Unemployed"};
+    N_("Athletic"), N_("Business"), N_("Criminal"), N_("Culinary"), N_("Law Enforcement"), N_("Medical"),
+    N_("Military"), N_("Politics"), N_("Science"),  N_("Slacker"),  N_("School"),          N_("Unemployed")};
 
 template <size_t N>
 std::string TableText(const char* const (&table)[N], int64_t code) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Translate.h"
+
 class NeighborhoodFile;
 
 /// The folder recovery copies are kept in: $XDG_STATE_HOME/Nestrel/recovery, or
@@ -101,4 +103,4 @@ std::string RecoveryQuestionText(const RecoveryOffer& offer);
 std::string UnreadableCopyText(const RecoveryOffer& offer, std::string_view keptAs);
 
 /// The caption of the recovery question.
-inline constexpr const char* kRecoverCaption = "Recover Unsaved Changes";
+inline constexpr const char* kRecoverCaption = N_("Recover Unsaved Changes");

@@ -5,7 +5,7 @@
 #include "base/Translate.h"
 
 const std::vector<std::string>& OrderKeyNames() {
-    static const std::vector<std::string> names{"None", "Age", "Availability", "Gender", "Last Name", "First Name"};
+    static const std::vector<std::string> names{N_("None"), N_("Age"), N_("Availability"), N_("Gender"), N_("Last Name"), N_("First Name")};
     return names;
 }
 

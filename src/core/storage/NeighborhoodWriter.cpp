@@ -194,8 +194,8 @@ void Writer::ChooseFamilyNames() {
     for (const Family* f : registry_.families) taken.insert(f->name);
     for (const Family* f : registry_.families) {
         if (IsStorableFamilyName(f->name)) continue;
-        std::string base = tr("Unnamed Family");
-        if (!IsStorableFamilyName(base)) base = "Unnamed Family";
+        // The name goes into the file, which reads the same in every language.
+        const std::string base = "Unnamed Family";
         std::string name = base;
         for (int n = 2; taken.count(name); ++n) name = base + " " + std::to_string(n);
         auto& stored = substitutes_[f] = name;

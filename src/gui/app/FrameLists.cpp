@@ -14,14 +14,15 @@
 #include "common/WxString.h"
 #include "model/DeletionEffects.h"
 #include "model/Vocabulary.h"
+#include "base/Translate.h"
 
 namespace {
 
 void TellUser(const char* text) { ShowNotice(wxGetTranslation(text), wxGetTranslation(Caption::Message)); }
 
-constexpr const char* kSelectMember = "Please select an item from the Members List.";
-constexpr const char* kSelectFamily = "Please select a family (left list)";
-constexpr const char* kInvalidItem = "The Item is invalid. Please select another.";
+constexpr const char* kSelectMember = N_("Please select an item from the Members List.");
+constexpr const char* kSelectFamily = N_("Please select a family (left list)");
+constexpr const char* kInvalidItem = N_("The Item is invalid. Please select another.");
 
 }  // namespace
 

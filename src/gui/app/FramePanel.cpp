@@ -19,6 +19,7 @@
 #include "common/FontScale.h"
 #include "common/WxString.h"
 #include "model/Vocabulary.h"
+#include "base/Translate.h"
 
 namespace {
 
@@ -39,10 +40,10 @@ void NestrelFrame::BuildListControls() {
     wxPanel* p = panel_;
 
     // Top row: the edit buttons, then the hour the display list marks free Sims at.
-    addFamilyButton_ = IconButton(p, ID_ADD_FAMILY, "ADD", "Add a family");
-    editFamilyButton_ = IconButton(p, ID_EDIT_FAMILY, "BASICEDIT", "Edit selected family");
-    deleteSimButton_ = IconButton(p, ID_DELETE_SIM, "DELETE", "Delete selected Sim");
-    hourLabel_ = Label(p, "Time Available:");
+    addFamilyButton_ = IconButton(p, ID_ADD_FAMILY, "ADD", N_("Add a family"));
+    editFamilyButton_ = IconButton(p, ID_EDIT_FAMILY, "BASICEDIT", N_("Edit selected family"));
+    deleteSimButton_ = IconButton(p, ID_DELETE_SIM, "DELETE", N_("Delete selected Sim"));
+    hourLabel_ = Label(p, N_("Time Available:"));
     wxArrayString hours;
     for (const std::string& entry : HourEntryTexts()) hours.Add(ToWx(entry));
     hourChoice_ = new wxComboBox(p, ID_HOUR_CHOICE, wxEmptyString, wxDefaultPosition, wxSize(FontScaledWidth(p, 110), -1), hours,
@@ -62,25 +63,25 @@ void NestrelFrame::BuildListControls() {
 
     // The family column. The rows arrive sorted from the neighborhood, the same on
     // every system, so the control itself does not sort them.
-    familyLabel_ = Label(p, "Sim Families:");
+    familyLabel_ = Label(p, N_("Sim Families:"));
     familyListBox_ = new RowListCtrl(p, ID_FAMILY_LIST, wxSize(-1, FontScaledHeight(p, 100)));
     auto* familyColumn = new wxBoxSizer(wxVERTICAL);
     familyColumn->Add(familyLabel_, 0, wxBOTTOM, 2);
     familyColumn->Add(familyListBox_, 1, wxEXPAND);
 
-    simLabel_ = Label(p, "Sims in the Family:");
+    simLabel_ = Label(p, N_("Sims in the Family:"));
     simListBox_ = new RowListCtrl(p, ID_SIM_LIST, FontScaled(p, wxSize(160, 100)));
     auto* simColumn = new wxBoxSizer(wxVERTICAL);
     simColumn->Add(simLabel_, 0, wxBOTTOM, 2);
     simColumn->Add(simListBox_, 1, wxEXPAND);
 
     auto* buttonColumn = new wxBoxSizer(wxVERTICAL);
-    buttonColumn->Add(IconButton(p, ID_SHOW_FRIENDS, "FRIENDS", "Show current friends of the selected Sim"));
-    buttonColumn->Add(IconButton(p, ID_POSSIBLE_FRIENDS, "POSSFRIENDS", "Show possible friends for the selected Sim"));
-    buttonColumn->Add(IconButton(p, ID_CHEMISTRY_SIMS, "CHEMFRIENDS", "Show chemistry matches of the selected Sim"));
+    buttonColumn->Add(IconButton(p, ID_SHOW_FRIENDS, "FRIENDS", N_("Show current friends of the selected Sim")));
+    buttonColumn->Add(IconButton(p, ID_POSSIBLE_FRIENDS, "POSSFRIENDS", N_("Show possible friends for the selected Sim")));
+    buttonColumn->Add(IconButton(p, ID_CHEMISTRY_SIMS, "CHEMFRIENDS", N_("Show chemistry matches of the selected Sim")));
     buttonColumn->AddSpacer(15);
-    buttonColumn->Add(IconButton(p, ID_EDIT_FRIENDS, "FRIENDEDIT", "Edit the selected Sim's friends"));
-    buttonColumn->Add(IconButton(p, ID_EDIT_CHEMISTRY, "CHEMEDIT", "Edit the selected Sim's chemistry"));
+    buttonColumn->Add(IconButton(p, ID_EDIT_FRIENDS, "FRIENDEDIT", N_("Edit the selected Sim's friends")));
+    buttonColumn->Add(IconButton(p, ID_EDIT_CHEMISTRY, "CHEMEDIT", N_("Edit the selected Sim's chemistry")));
 
     displayLabel_ = new wxStaticText(p, wxID_ANY, ToWx(DisplayModeLabel(DisplayMode::Nothing)), wxDefaultPosition,
                                      FontScaled(p, wxSize(180, 15)), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END,

@@ -5,6 +5,7 @@
 #include "app/NestrelFrame.h"
 #include "common/ArtProvider.h"
 #include "common/ResBitmap.h"
+#include "base/Translate.h"
 
 namespace {
 
@@ -17,11 +18,11 @@ struct ToolSpec {
 };
 
 constexpr ToolSpec kTools[] = {
-    {ID_HELP, "help.bmp", "TOOLHELP", "Help", "Nestrel Help"},
-    {ID_REFRESH, "refresh.bmp", "TOOLREFRESH", "Refresh", "Refresh Sim List"},
-    {ID_HOMELESS, "homeless.bmp", "TOOLHOMELESS", "Homeless", "Show Homeless Dialog"},
-    {ID_MATCHMAKER, "matchmaker.bmp", "TOOLMATCHMAKER", "MatchMaker", "Show MatchMaker Dialog"},
-    {ID_CAREER_INFO, "careerinfo1.bmp", "TOOLCAREER", "Career Info", "Show Career Info Dialog"},
+    {ID_HELP, "help.bmp", "TOOLHELP", N_("Help"), N_("Nestrel Help")},
+    {ID_REFRESH, "refresh.bmp", "TOOLREFRESH", N_("Refresh"), N_("Refresh Sim List")},
+    {ID_HOMELESS, "homeless.bmp", "TOOLHOMELESS", N_("Homeless"), N_("Show Homeless Dialog")},
+    {ID_MATCHMAKER, "matchmaker.bmp", "TOOLMATCHMAKER", N_("MatchMaker"), N_("Show MatchMaker Dialog")},
+    {ID_CAREER_INFO, "careerinfo1.bmp", "TOOLCAREER", N_("Career Info"), N_("Show Career Info Dialog")},
 };
 
 // Stands in for a picture that is missing or unreadable and has no compiled-in copy,

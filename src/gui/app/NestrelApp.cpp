@@ -15,6 +15,7 @@
 #include "app/InstallDir.h"
 #include "app/NestrelFrame.h"
 #include "app/TestHooks.h"
+#include "app/Translations.h"
 #include "common/MessageBox.h"
 #include "common/ResBitmap.h"
 #include "common/WxString.h"
@@ -25,6 +26,8 @@ NestrelApp::~NestrelApp() = default;
 
 bool NestrelApp::OnInit() {
     SetUpToolkit(*this);
+    // Before the first window: the tables of texts are translated when they are built.
+    SetUpTranslations(CatalogueFolders(ToStd(wxStandardPaths::Get().GetExecutablePath())));
     help_ = std::make_unique<wxHtmlHelpController>();
     ResolveInstallDir();
     context_.showHelp = [this] { ShowHelp(); };

@@ -13,6 +13,7 @@
 #include "common/FontScale.h"
 #include "common/MessageBox.h"
 #include "common/WxString.h"
+#include "base/Translate.h"
 
 namespace {
 enum { ID_CAREERS = 5, ID_LEVELS = 6, ID_PART_TIME = 7, ID_MATCH = 8, ID_SKILLS = 9 };
@@ -20,8 +21,8 @@ enum { ID_CAREERS = 5, ID_LEVELS = 6, ID_PART_TIME = 7, ID_MATCH = 8, ID_SKILLS 
 wxListCtrl* LevelList(wxWindow* parent, int id, const wxSize& design) {
     auto* list = new wxListCtrl(parent, id, wxDefaultPosition, FontScaled(parent, design),
                                 wxLC_REPORT | wxLC_HRULES | wxLC_VRULES);
-    const std::pair<const char*, int> columns[] = {{"Level", 40}, {"Position", 90}, {"#Friends", 50},
-                                                   {"Hours", 50}, {"Salary", 50}};
+    const std::pair<const char*, int> columns[] = {{N_("Level"), 40}, {N_("Position"), 90}, {N_("#Friends"), 50},
+                                                   {N_("Hours"), 50}, {N_("Salary"), 50}};
     int col = 0;
     for (const auto& [title, width] : columns) {
         const wxString text = wxGetTranslation(title);

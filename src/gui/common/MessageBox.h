@@ -5,24 +5,25 @@
 #include <wx/string.h>
 
 #include "base/Prompter.h"
+#include "base/Translate.h"
 
 class wxWindow;
 
 /// The captions the program's message boxes use. Texts pass through the translation
 /// lookup when shown, not here.
 namespace Caption {
-inline constexpr const char* Message = "Message";
-inline constexpr const char* Error = "Error";
-inline constexpr const char* Warning = "Warning!";
-inline constexpr const char* Question = "Question";
-inline constexpr const char* Save = "Save?";
-inline constexpr const char* Delete = "Delete?";
-inline constexpr const char* DeleteItem = "Delete Item";
-inline constexpr const char* DeleteFamily = "Delete Family?";
-inline constexpr const char* Evict = "Evict?";
-inline constexpr const char* UpdateRequired = "Update Required";
-inline constexpr const char* NoUpdate = "No Update";
-inline constexpr const char* Promotion = "Promotion!";
+inline constexpr const char* Message = N_("Message");
+inline constexpr const char* Error = N_("Error");
+inline constexpr const char* Warning = N_("Warning!");
+inline constexpr const char* Question = N_("Question");
+inline constexpr const char* Save = N_("Save?");
+inline constexpr const char* Delete = N_("Delete?");
+inline constexpr const char* DeleteItem = N_("Delete Item");
+inline constexpr const char* DeleteFamily = N_("Delete Family?");
+inline constexpr const char* Evict = N_("Evict?");
+inline constexpr const char* UpdateRequired = N_("Update Required");
+inline constexpr const char* NoUpdate = N_("No Update");
+inline constexpr const char* Promotion = N_("Promotion!");
 }  // namespace Caption
 
 /// Every message box of the program goes through here: a modal box with the buttons

@@ -29,6 +29,7 @@
 #include "familytree/ChartView.h"
 #include "model/SimRegistry.h"
 #include "moves/TransferDlg.h"
+#include "base/Translate.h"
 
 namespace {
 
@@ -41,25 +42,25 @@ struct TreeTool {
 };
 
 constexpr TreeTool kTreeTools[] = {
-    {FTFrame::ID_NEW_TREE, "newtree.bmp", "TREENEW", "Show new tree", "Show new tree"},
-    {FTFrame::ID_CLOSE_TREE, "close.bmp", "TREECLOSE", "Close", "Close family tree display"},
-    {FTFrame::ID_REFRESH_TREE, "refresh.bmp", "TREEREFRESH", "Refresh", "Refresh display"},
-    {FTFrame::ID_SAVE_PICTURE, "savepicture.bmp", "TREESAVE", "Save picture",
-     "Save the chart as a PNG or SVG picture"},
-    {FTFrame::ID_PRINT, "print.bmp", "TREEPRINT", "Print...", "Print the chart"},
-    {FTFrame::ID_PRINT_PREVIEW, "printpreview.bmp", "TREEPREVIEW", "Print Preview...",
-     "Show the chart as it will be printed"},
-    {FTFrame::ID_ZOOM_IN, "zoomin.bmp", "TREEZOOMIN", "Zoom in", "Zoom in (Ctrl++)"},
-    {FTFrame::ID_ZOOM_OUT, "zoomout.bmp", "TREEZOOMOUT", "Zoom out", "Zoom out (Ctrl+-)"},
-    {FTFrame::ID_ZOOM_FIT, "zoomfit.bmp", "TREEZOOMFIT", "Fit", "Fit the whole chart in the window (Ctrl+0)"},
+    {FTFrame::ID_NEW_TREE, "newtree.bmp", "TREENEW", N_("Show new tree"), N_("Show new tree")},
+    {FTFrame::ID_CLOSE_TREE, "close.bmp", "TREECLOSE", N_("Close"), N_("Close family tree display")},
+    {FTFrame::ID_REFRESH_TREE, "refresh.bmp", "TREEREFRESH", N_("Refresh"), N_("Refresh display")},
+    {FTFrame::ID_SAVE_PICTURE, "savepicture.bmp", "TREESAVE", N_("Save picture"), 
+     N_("Save the chart as a PNG or SVG picture")},
+    {FTFrame::ID_PRINT, "print.bmp", "TREEPRINT", N_("Print..."), N_("Print the chart")},
+    {FTFrame::ID_PRINT_PREVIEW, "printpreview.bmp", "TREEPREVIEW", N_("Print Preview..."), 
+     N_("Show the chart as it will be printed")},
+    {FTFrame::ID_ZOOM_IN, "zoomin.bmp", "TREEZOOMIN", N_("Zoom in"), N_("Zoom in (Ctrl++)")},
+    {FTFrame::ID_ZOOM_OUT, "zoomout.bmp", "TREEZOOMOUT", N_("Zoom out"), N_("Zoom out (Ctrl+-)")},
+    {FTFrame::ID_ZOOM_FIT, "zoomfit.bmp", "TREEZOOMFIT", N_("Fit"), N_("Fit the whole chart in the window (Ctrl+0)")},
 };
 
 // Switches: drawn pressed while on.
 constexpr TreeTool kTreeSwitches[] = {
-    {FTFrame::ID_SIDEWAYS, "sideways.bmp", "TREESIDEWAYS", "Sideways",
-     "Draw the chart sideways, the first Sim at the left"},
-    {FTFrame::ID_DESCENDANTS, "descendants.bmp", "TREEDESCENDANTS", "Descendants",
-     "Show the Sim's descendants instead of its ancestors"},
+    {FTFrame::ID_SIDEWAYS, "sideways.bmp", "TREESIDEWAYS", N_("Sideways"), 
+     N_("Draw the chart sideways, the first Sim at the left")},
+    {FTFrame::ID_DESCENDANTS, "descendants.bmp", "TREEDESCENDANTS", N_("Descendants"), 
+     N_("Show the Sim's descendants instead of its ancestors")},
 };
 
 wxBitmap ToolPicture(const TreeTool& tool) {

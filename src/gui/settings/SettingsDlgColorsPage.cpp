@@ -11,6 +11,7 @@
 #include "settings/ColourAsker.h"
 #include "settings/HighlightChoice.h"
 #include "storage/ProgramSettings.h"
+#include "base/Translate.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ constexpr int kFirstColourButtonId = 5;
 constexpr int kFirstHighlightId = 2;
 
 const char* const kRowLabels[SettingsDlgColorsPage::RowCount] = {
-    "Text Color: ",          "Background Color: ",       "List Control Text: ",
-    "List Control Background: ", "Highlighted Items Text: ", "Highlighted Items Background: ",
+    N_("Text Color: "),          N_("Background Color: "),       N_("List Control Text: "),
+    N_("List Control Background: "), N_("Highlighted Items Text: "), N_("Highlighted Items Background: "),
 };
 
 RgbColor ToRgb(const wxColour& c) { return RgbColor{c.Red(), c.Green(), c.Blue()}; }

@@ -13,9 +13,15 @@ AboutDlg::AboutDlg(wxWindow* parent, const wxString& displayName, const wxString
     SetTitle(wxString::Format(_("About %s"), displayName));
     versionLine_ = new wxStaticText(this, wxID_ANY, wxEmptyString);
     makerLine_ = new wxStaticText(this, wxID_ANY, wxEmptyString);
+    licenceLine_ = new wxStaticText(
+        this, wxID_ANY,
+        wxString::Format(_("%s is free software under the GNU General Public License,\n"
+                           "version 3 or later, and comes with no warranty."),
+                         displayName));
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(versionLine_, 0, wxLEFT | wxRIGHT | wxTOP, 16);
-    sizer->Add(makerLine_, 0, wxALL, 16);
+    sizer->Add(makerLine_, 0, wxLEFT | wxRIGHT | wxTOP, 16);
+    sizer->Add(licenceLine_, 0, wxALL, 16);
     if (!linkLabel.empty() && !linkUrl.empty()) {
         sizer->Add(MakeProductLink(this, linkLabel, linkUrl), 0, wxLEFT | wxRIGHT, 16);
         sizer->AddSpacer(10);

@@ -3,7 +3,7 @@
 
 class wxStaticText;
 
-/// "About Nestrel": the version line, the maker line and the product page link.
+/// "About Nestrel": the version line, the maker line, the licence and the product page link.
 class AboutDlg : public wxDialog {
 public:
     /// The link is shown only when both its label and its address are given.
@@ -18,6 +18,7 @@ public:
 
     wxStaticText* VersionLine() const { return versionLine_; }
     wxStaticText* MakerLine() const { return makerLine_; }
+    wxStaticText* LicenceLine() const { return licenceLine_; }
 
 private:
     wxString displayName_;
@@ -25,4 +26,5 @@ private:
     wxString version_;
     wxStaticText* versionLine_ = nullptr;
     wxStaticText* makerLine_ = nullptr;
+    wxStaticText* licenceLine_ = nullptr;
 };

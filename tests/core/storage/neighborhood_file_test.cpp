@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "NeighborhoodFixture.h"
+#include "base/Translate.h"
 
 namespace {
 
@@ -159,6 +160,23 @@ TEST(NeighborhoodWriteTest, FamiliesWithoutAStorableNameAreSavedUnderASubstitute
     Sim* backAnn = SimNamed(back, "Ann Lee");
     ASSERT_EQ(backAnn->friendIds.size(), 2u);
     EXPECT_EQ(back.registry.FindSim(backAnn->friendIds[0])->FullName(), "Bob Unnamed Family 2");
+}
+
+TEST(NeighborhoodWriteTest, TheSubstituteNameIsNotTranslated) {
+    // The file reads the same in every language: a translation changes the message,
+    // never the name stored.
+    SetTranslateHook([](std::string_view text) {
+        if (text == "Unnamed Family") return std::string("Unbenannte Familie");
+        return "DE:" + std::string(text);
+    });
+    Hood h;
+    h.AddSim(h.AddFamily(""), "Bob");
+    const std::string text = h.file.WriteToText();
+    SetTranslateHook(nullptr);
+    EXPECT_NE(text.find("[Unnamed Family]\r\nNumMembers=1\r\nName0=Bob\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Unbenannte"), std::string::npos);
+    ASSERT_EQ(h.prompter.messages.size(), 1u);
+    EXPECT_EQ(h.prompter.messages[0].text.rfind("DE:", 0), 0u) << h.prompter.messages[0].text;
 }
 
 TEST(NeighborhoodWriteTest, LineFeedsInNamesCannotForgeLines) {
