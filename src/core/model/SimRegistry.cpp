@@ -287,7 +287,10 @@ void SimRegistry::Register(Sim* raw, uint64_t seq) {
     if (!nameIndexStale_) FileName(raw, raw->indexedNameHash_);
 }
 
-void SimRegistry::SettleLinksTo(const std::vector<Sim*>& leaving) {
+// Besides the parents, the links other Sims hold to the leaving Sims without a
+// link back (a friend, a chemistry entry, a partner) are dropped here: leaving
+// reaches only the Sims it lists itself.
+void SimRegistry::KeepAsTypedInParents(const std::vector<Sim*>& leaving) {
     if (leaving.empty()) return;
     // A reference leads to a Sim when FindSim finds it by the stored id; the
     // names are taken now, while the leaving Sims still have their families.
@@ -337,7 +340,7 @@ void SimRegistry::SettleLinksTo(const std::vector<Sim*>& leaving) {
 
 bool SimRegistry::RemoveSim(Sim* sim) {
     if (!sim || !allSims.Contains(sim)) return false;
-    SettleLinksTo({sim});
+    KeepAsTypedInParents({sim});
     return Unregister(sim);
 }
 
@@ -345,7 +348,7 @@ void SimRegistry::RemoveSims(const std::vector<Sim*>& sims) {
     std::vector<Sim*> leaving;
     for (Sim* sim : sims)
         if (sim && allSims.Contains(sim)) leaving.push_back(sim);
-    SettleLinksTo(leaving);
+    KeepAsTypedInParents(leaving);
     for (Sim* sim : leaving) Unregister(sim);
 }
 

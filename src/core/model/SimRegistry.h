@@ -191,10 +191,8 @@ private:
     };
 
     // Every parent reference that leads to one of the leaving Sims becomes
-    // a typed-in name, so that a child keeps its parent after the deletion;
-    // and the links other Sims hold to them without a link back (a friend, a
-    // chemistry entry, a partner), which leaving would not reach, are dropped.
-    void SettleLinksTo(const std::vector<Sim*>& leaving);
+    // a typed-in name, so that a child keeps its parent after the deletion.
+    void KeepAsTypedInParents(const std::vector<Sim*>& leaving);
     // RemoveSim without the parents' walk.
     bool Unregister(Sim* sim);
     void RebuildIndexArrays();
