@@ -10,6 +10,7 @@
 #include <wx/textdlg.h>
 #include <wx/treectrl.h>
 
+#include "click_support.h"
 #include "common/FileNameAsker.h"
 #include "editing_support.h"
 #include "familytree/EnterFamilyTreeDlg.h"
@@ -66,7 +67,7 @@ protected:
         dlg->SelectionChanged();
     }
     static void Pick(EnterFamilyTreeDlg* dlg, bool mother, const std::string& sortName) {
-        wxListBox* list = mother ? dlg->MomList() : dlg->DadList();
+        RowListCtrl* list = mother ? dlg->MomList() : dlg->DadList();
         EXPECT_TRUE(list->SetStringSelection(wxString::FromUTF8(sortName))) << sortName;
         dlg->ChooseParent(mother);
     }
@@ -156,6 +157,32 @@ TEST_F(TreeSetupTest, ADescendantIsNotMadeAParent) {
                                    "Message"));
     EXPECT_EQ(mom->dad.simId, dad->id);
     EXPECT_EQ(dad->mom.DisplayName(frame.Registry()), "Pam Park");
+}
+
+// The dialog shown on the screen: a real click on a row of the mothers' list chooses
+// the Sim of that row, who stays chosen through a refill and becomes the mother.
+TEST_F(TreeSetupTest, AClickedMotherStaysSelectedThroughARefillAndIsTheOneSet) {
+    NestrelFrame& frame = Build();
+    frame.Registry().SortAndIndex();
+    const int32_t pam = frame.Registry().FindSimByName("Pam Park")->id;
+    EnterFamilyTreeDlg dlg(&frame, frame.Registry());
+    dlg.Show();
+    click_test::Settle();
+    Select(&dlg, {"Ann Lee"});
+    RowListCtrl* moms = dlg.MomList();
+    const int row = moms->FindString("Park, Pam");
+    ASSERT_NE(row, wxNOT_FOUND);
+    EXPECT_NE(moms->IdAt(0), pam);  // a click on the wrong row would choose someone else
+    click_test::ClickRow(moms, row);
+    EXPECT_EQ(moms->SelectedId(), pam);
+    EXPECT_EQ(Utf8(dlg.MomLabel()->GetLabel()), "Pam Park");
+    dlg.FillCandidates();  // "Refresh"
+    EXPECT_EQ(moms->SelectedId(), pam);
+    EXPECT_EQ(moms->GetSelection(), row);
+    dlg.Apply();
+    EXPECT_EQ(kids[0]->mom.simId, pam);
+    EXPECT_TRUE(kids[0]->mom.isSim);
+    dlg.Hide();
 }
 
 TEST_F(TreeSetupTest, FamiliesCannotBeSelectedAndRemoveCompletedHidesSims) {

@@ -5,6 +5,7 @@
 #include "reports/AspirationDlg.h"
 #include "reports/ShowHoodPrptyDlg.h"
 #include "reports/ShowSimGroupsDlg.h"
+#include "click_support.h"
 #include "reports_support.h"
 #include "support/FrameFixture.h"
 
@@ -98,6 +99,43 @@ TEST_F(GroupsDialogTest, ActivatingARowOpensThatSimsCard) {
                       return wxID_OK;
                   }));
     EXPECT_EQ(shown, kid_->id);
+}
+
+// The window shown on the screen, so that real clicks reach its list.
+TEST_F(GroupsDialogTest, TheSimClickedStaysSelectedThroughSortsAndRefillsAndIsTheOneShown) {
+    NestrelFrame& frame = Build();
+    const int32_t teo = frame.Registry().FindSimByName("Teo dale")->id;
+    const int32_t zed = frame.Registry().FindSimByName("Zed Hill")->id;
+    ShowSimGroupsDlg dlg(&frame, frame);
+    dlg.Show();
+    click_test::Settle();
+    IdListCtrl* list = dlg.List();
+    // By name: amy, Bea, Teo, Zed. A click on the third row chooses Teo.
+    click_test::ClickRow(list, 2);
+    EXPECT_EQ(list->SelectedId(), teo);
+    // Youngest first (amy, Teo, Bea, Zed): Teo is still the one selected, now second.
+    ClickColumn(list, 1);
+    EXPECT_EQ(list->SelectedId(), teo);
+    EXPECT_EQ(list->SelectedRow(), 1);
+    EXPECT_EQ(list->GetSelectedItemCount(), 1);
+    // A refill of the same group keeps him too; a group without him selects nobody.
+    dlg.FillList(SimGroup::Townie);
+    EXPECT_EQ(list->SelectedId(), teo);
+    ChooseGroup(dlg.GroupChoice(), 1);
+    EXPECT_EQ(list->SelectedId(), teo);  // Teo is a vampire as well
+    ChooseGroup(dlg.GroupChoice(), 2);
+    EXPECT_EQ(list->SelectedId(), -1);
+    ChooseGroup(dlg.GroupChoice(), 0);
+    // The last row of the sorted list is Zed's, and a double-click there shows his card.
+    int32_t shown = -1;
+    wxTEST_DIALOG(click_test::ClickRow(list, 3, true), AnswerCard([&](ShowSimDlg* card) {
+                      shown = card->SimId();
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(shown, zed);
+    // The list is refilled after the card: Zed stays the one selected.
+    EXPECT_EQ(list->SelectedId(), zed);
+    dlg.Hide();
 }
 
 TEST_F(GroupsDialogTest, InformationShowsTheFiguresAndOpensTheAspirations) {

@@ -17,6 +17,7 @@ RowListCtrl::RowListCtrl(wxWindow* parent, wxWindowID id, const wxSize& size)
 void RowListCtrl::SetLabels(std::vector<wxString> labels) {
     settingFromCode_ = true;
     SetSelection(wxNOT_FOUND);
+    ids_.clear();
     labels_ = std::move(labels);
     // Measuring every row would cost as much as the list box did; the row with the
     // most characters stands for the widest one, with room to spare.
@@ -28,6 +29,37 @@ void RowListCtrl::SetLabels(std::vector<wxString> labels) {
     FitColumn();
     Refresh();
     settingFromCode_ = false;
+}
+
+void RowListCtrl::SetRows(std::vector<wxString> labels, std::vector<int32_t> ids) {
+    const int32_t selected = SelectedId();
+    ids.resize(labels.size(), -1);
+    SetLabels(std::move(labels));
+    ids_ = std::move(ids);
+    if (selected != -1) SelectId(selected);
+}
+
+int32_t RowListCtrl::IdAt(unsigned row) const { return row < ids_.size() ? ids_[row] : -1; }
+
+int32_t RowListCtrl::SelectedId() const {
+    const int row = GetSelection();
+    return row == wxNOT_FOUND ? -1 : IdAt(static_cast<unsigned>(row));
+}
+
+void RowListCtrl::SelectId(int32_t id) {
+    const auto at = id == -1 ? ids_.end() : std::find(ids_.begin(), ids_.end(), id);
+    SetSelection(at == ids_.end() ? wxNOT_FOUND : static_cast<int>(at - ids_.begin()));
+}
+
+int RowListCtrl::FindString(const wxString& text) const {
+    const auto at = std::find(labels_.begin(), labels_.end(), text);
+    return at == labels_.end() ? wxNOT_FOUND : static_cast<int>(at - labels_.begin());
+}
+
+bool RowListCtrl::SetStringSelection(const wxString& text) {
+    const int row = FindString(text);
+    if (row != wxNOT_FOUND) SetSelection(row);
+    return row != wxNOT_FOUND;
 }
 
 wxString RowListCtrl::GetString(unsigned row) const { return row < labels_.size() ? labels_[row] : wxString(); }

@@ -2,7 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -42,9 +41,6 @@ public:
     int32_t objectId;
 };
 
-void* IdData(int32_t id) { return reinterpret_cast<void*>(static_cast<intptr_t>(id)); }
-int32_t DataId(void* data) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(data)); }
-
 const wxString None() { return _("None"); }
 
 }  // namespace
@@ -56,11 +52,8 @@ EnterFamilyTreeDlg::EnterFamilyTreeDlg(wxWindow* parent, SimRegistry& registry)
     tree_ = new wxTreeCtrl(this, ID_TREE, wxDefaultPosition, FontScaled(this, wxSize(130, 260)),
                            wxTR_HAS_BUTTONS | wxTR_NO_LINES | wxTR_MULTIPLE | wxTR_HIDE_ROOT);
     removeCompleted_ = new wxCheckBox(this, ID_REMOVE_COMPLETED, _("Remove completed"));
-    const long listStyle = wxLB_SINGLE | wxLB_HSCROLL;
-    momList_ = new wxListBox(this, ID_MOM_LIST, wxDefaultPosition, FontScaled(this, wxSize(100, 240)), 0, nullptr,
-                             listStyle);
-    dadList_ = new wxListBox(this, ID_DAD_LIST, wxDefaultPosition, FontScaled(this, wxSize(100, 240)), 0, nullptr,
-                             listStyle);
+    momList_ = new RowListCtrl(this, ID_MOM_LIST, FontScaled(this, wxSize(100, 240)));
+    dadList_ = new RowListCtrl(this, ID_DAD_LIST, FontScaled(this, wxSize(100, 240)));
     momLabel_ = new wxStaticText(this, wxID_ANY, None(), wxDefaultPosition, wxSize(FontScaledWidth(this, 90), -1),
                                  wxST_ELLIPSIZE_END);
     dadLabel_ = new wxStaticText(this, wxID_ANY, None(), wxDefaultPosition, wxSize(FontScaledWidth(this, 90), -1),
@@ -78,7 +71,7 @@ EnterFamilyTreeDlg::EnterFamilyTreeDlg(wxWindow* parent, SimRegistry& registry)
     treeColumn->Add(new wxStaticText(this, wxID_ANY, _("Neighborhood:")));
     treeColumn->Add(tree_, 1, wxEXPAND | wxTOP | wxBOTTOM, 4);
     treeColumn->Add(removeCompleted_);
-    auto parentColumn = [this](const wxString& title, wxListBox* list, wxStaticText* label, wxButton* other) {
+    auto parentColumn = [this](const wxString& title, RowListCtrl* list, wxStaticText* label, wxButton* other) {
         auto* column = new wxBoxSizer(wxVERTICAL);
         column->Add(new wxStaticText(this, wxID_ANY, title));
         column->Add(list, 1, wxEXPAND | wxTOP | wxBOTTOM, 4);
@@ -160,12 +153,20 @@ CandidateFilter EnterFamilyTreeDlg::Filter() const {
 }
 
 void EnterFamilyTreeDlg::FillCandidates() {
-    momList_->Clear();
-    dadList_->Clear();
     const ParentCandidates candidates =
         SetupCandidates(registry_, registry_.families.FindById(currentFamilyId_), Filter());
-    for (const ParentCandidate& c : candidates.mothers) momList_->Append(ToWx(c.sortName), IdData(c.simId));
-    for (const ParentCandidate& c : candidates.fathers) dadList_->Append(ToWx(c.sortName), IdData(c.simId));
+    for (auto [list, from] : {std::pair{momList_, &candidates.mothers}, std::pair{dadList_, &candidates.fathers}}) {
+        std::vector<wxString> labels;
+        std::vector<int32_t> ids;
+        labels.reserve(from->size());
+        ids.reserve(from->size());
+        for (const ParentCandidate& c : *from) {
+            labels.push_back(ToWx(c.sortName));
+            ids.push_back(c.simId);
+        }
+        // The parent chosen stays selected when the filters still list her or him.
+        list->SetRows(std::move(labels), std::move(ids));
+    }
 }
 
 void EnterFamilyTreeDlg::OnSelectionChanging(wxTreeEvent& event) {
@@ -225,12 +226,10 @@ void EnterFamilyTreeDlg::ShowCurrentParents() {
 }
 
 void EnterFamilyTreeDlg::ChooseParent(bool mother) {
-    wxListBox* list = mother ? momList_ : dadList_;
+    RowListCtrl* list = mother ? momList_ : dadList_;
     int32_t& chosen = mother ? momId_ : dadId_;
     chosen = -1;
-    const int row = list->GetSelection();
-    if (row == wxNOT_FOUND) return;
-    const Sim* sim = registry_.FindSim(DataId(list->GetClientData(static_cast<unsigned>(row))));
+    const Sim* sim = registry_.FindSim(list->SelectedId());
     if (sim == nullptr) return;
     SetParentLabel(mother, sim->ShownFullName());
     chosen = sim->id;

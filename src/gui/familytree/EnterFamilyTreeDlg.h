@@ -5,12 +5,12 @@
 #include <wx/dialog.h>
 #include <wx/treebase.h>
 
+#include "app/RowListCtrl.h"
 #include "familytree/TreeSetupRules.h"
 
 class SimRegistry;
 class wxButton;
 class wxCheckBox;
-class wxListBox;
 class wxStaticText;
 class wxTextCtrl;
 class wxTreeCtrl;
@@ -18,8 +18,10 @@ class wxTreeEvent;
 
 /// "Set Up Family Tree": the neighborhood as a tree of families and Sims, two lists of
 /// candidate parents with their filters, and "Set" / "Set Range" to record the parents
-/// of the selected Sims. Tree items and list entries keep ids. The registry must have
-/// been sorted and indexed (SortAndIndex) before the dialog is made.
+/// of the selected Sims. Tree items and list entries keep ids; the candidate lists draw
+/// their rows on demand (every mother and father of a large neighborhood) and keep the
+/// chosen parent selected when they are refilled. The registry must have been sorted
+/// and indexed (SortAndIndex) before the dialog is made.
 class EnterFamilyTreeDlg : public wxDialog {
 public:
     EnterFamilyTreeDlg(wxWindow* parent, SimRegistry& registry);
@@ -28,8 +30,8 @@ public:
     bool Changed() const { return changed_; }
 
     wxTreeCtrl* Tree() const { return tree_; }
-    wxListBox* MomList() const { return momList_; }
-    wxListBox* DadList() const { return dadList_; }
+    RowListCtrl* MomList() const { return momList_; }
+    RowListCtrl* DadList() const { return dadList_; }
     wxStaticText* MomLabel() const { return momLabel_; }
     wxStaticText* DadLabel() const { return dadLabel_; }
     wxButton* SetButton() const { return setButton_; }
@@ -66,8 +68,8 @@ private:
     bool deselecting_ = false;
     wxTreeCtrl* tree_ = nullptr;
     wxCheckBox* removeCompleted_ = nullptr;
-    wxListBox* momList_ = nullptr;
-    wxListBox* dadList_ = nullptr;
+    RowListCtrl* momList_ = nullptr;
+    RowListCtrl* dadList_ = nullptr;
     wxStaticText* momLabel_ = nullptr;
     wxStaticText* dadLabel_ = nullptr;
     wxButton* setButton_ = nullptr;

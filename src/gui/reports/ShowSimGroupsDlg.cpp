@@ -8,6 +8,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/IdListCtrl.h"
 #include "app/NestrelFrame.h"
 #include "common/FontScale.h"
 #include "common/WxString.h"
@@ -24,8 +25,7 @@ ShowSimGroupsDlg::ShowSimGroupsDlg(wxWindow* parent, NestrelFrame& frame)
     for (int g = 0; g < kSimGroupCount; ++g) groups.Add(ToWx(SimGroupText(static_cast<SimGroup>(g))));
     choice_ = new wxChoice(this, ID_GROUP, wxDefaultPosition, wxDefaultSize, groups);
     choice_->SetMinSize(wxSize(std::max(FontScaledWidth(this, 100), choice_->GetBestSize().x), -1));
-    list_ = new wxListCtrl(this, ID_LIST, wxDefaultPosition, FontScaled(this, wxSize(200, 180)),
-                           wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    list_ = new IdListCtrl(this, ID_LIST, FontScaled(this, wxSize(200, 180)));
     // The design's list is 200 wide: three fifths for the name, a fifth and a bit for
     // the age.
     list_->InsertColumn(0, _("Name"), wxLIST_FORMAT_LEFT, FontScaledWidth(this, 200 / 5 * 3));
@@ -67,27 +67,17 @@ void ShowSimGroupsDlg::SortBy(int column) {
 }
 
 void ShowSimGroupsDlg::ShowRows() {
-    list_->Freeze();
-    list_->DeleteAllItems();
-    size_t longest = 0;
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        const GroupRow& row = rows_[i];
-        const long item = list_->InsertItem(static_cast<long>(i), ToWx(row.name));
-        list_->SetItem(item, 1, ToWx(row.age));
-        list_->SetItemData(item, row.simId);
-        if (row.name.size() > rows_[longest].name.size()) longest = i;
-    }
+    // Thirty thousand Townies are drawn on demand: only their texts are made here.
+    std::vector<IdListRow> shown;
+    shown.reserve(rows_.size());
+    for (const GroupRow& row : rows_) shown.push_back({row.simId, {ToWx(row.name), ToWx(row.age)}});
+    list_->SetRows(std::move(shown));
     // The name column widens for the longest name (measured once, not row by row).
-    if (!rows_.empty()) {
-        const int wanted = list_->GetTextExtent(ToWx(rows_[longest].name)).x + FontScaledWidth(this, 16);
-        if (wanted > list_->GetColumnWidth(0)) list_->SetColumnWidth(0, wanted);
-    }
-    list_->Thaw();
+    list_->WidenColumnToTexts(0, FontScaledWidth(this, 16));
 }
 
 void ShowSimGroupsDlg::ShowRow(long row) {
-    if (row < 0 || row >= list_->GetItemCount()) return;
-    const auto simId = static_cast<int32_t>(list_->GetItemData(row));
+    const int32_t simId = list_->IdAt(row);
     if (frame_.Registry().FindSim(simId) == nullptr) return;
     frame_.ShowSimInfo(this, simId);
     FillList(group_);
@@ -97,7 +87,7 @@ void ShowSimGroupsDlg::OnColumnClick(wxListEvent& event) { SortBy(event.GetColum
 
 void ShowSimGroupsDlg::OnActivated(wxListEvent& event) {
     const long row = event.GetIndex();
-    if (row < 0 || row >= list_->GetItemCount()) {
+    if (list_->Row(row) == nullptr) {
         event.Skip();
         return;
     }

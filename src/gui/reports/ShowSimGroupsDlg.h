@@ -3,16 +3,18 @@
 
 #include <wx/dialog.h>
 
+#include "app/IdListCtrl.h"
 #include "reports/SimGroups.h"
 
+
 class wxChoice;
-class wxListCtrl;
 class wxListEvent;
 class NestrelFrame;
 
 /// "Sim Groups": the Townies, Vampires or Sims at college with their life stage,
 /// sorted by name or youngest first after a click on the column; activating a row
-/// shows that Sim's card. Rows keep Sim ids.
+/// shows that Sim's card. Rows keep Sim ids, and the selected Sim stays selected
+/// through a re-sort or a refill.
 class ShowSimGroupsDlg : public wxDialog {
 public:
     ShowSimGroupsDlg(wxWindow* parent, NestrelFrame& frame);
@@ -26,7 +28,7 @@ public:
     void ShowRow(long row);
 
     wxChoice* GroupChoice() const { return choice_; }
-    wxListCtrl* List() const { return list_; }
+    IdListCtrl* List() const { return list_; }
 
 private:
     void ShowRows();
@@ -38,5 +40,5 @@ private:
     GroupOrder order_ = GroupOrder::ByName;
     std::vector<GroupRow> rows_;
     wxChoice* choice_ = nullptr;
-    wxListCtrl* list_ = nullptr;
+    IdListCtrl* list_ = nullptr;
 };
