@@ -25,18 +25,26 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 NESTREL_SOURCE_DIR=
   build-asan/tests/core/nestrel_core_tests --gtest_brief=1 | tee build-asan/gtest.log
 asan_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' build-asan/gtest.log | tail -n 1)
 
-# The family tree window and household moves tests under the same sanitizers: Sims deleted
-# and neighborhoods replaced while a chart is open must never be read after they are freed.
-# A program of their own keeps this build small. Leaks are not checked here: most of what
-# such a run allocates belongs to the toolkit.
-cmake --build build-asan -j "$jobs" --target nestrel_tree_window_tests
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 NESTREL_SOURCE_DIR="$PWD" \
-  scripts/xvfb.sh build-asan/tests/gui/nestrel_tree_window_tests --gtest_brief=1 2>&1 | tee build-asan/gui-gtest.log
-if grep -qE '^==[0-9]+==ERROR: |^SUMMARY: [A-Za-z]+Sanitizer|runtime error: ' build-asan/gui-gtest.log; then
-  echo "error: the sanitizers reported a fault in the window tests (build-asan/gui-gtest.log)" >&2
+# Every window test under the same sanitizers: Sims deleted and neighborhoods replaced
+# while a window is open must never be read after they are freed. The tests run in two
+# halves side by side, each on a display of its own. Leaks are not checked here: most of
+# what such a run allocates belongs to the toolkit.
+cmake --build build-asan -j "$jobs" --target nestrel_gui_tests
+shards=2
+for ((i = 0; i < shards; ++i)); do
+  GTEST_TOTAL_SHARDS=$shards GTEST_SHARD_INDEX=$i ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    NESTREL_SOURCE_DIR="$PWD" scripts/xvfb.sh build-asan/tests/gui/nestrel_gui_tests --gtest_brief=1 \
+    >"build-asan/gui-gtest-$i.log" 2>&1 &
+done
+gui_failed=0
+for ((i = 0; i < shards; ++i)); do wait -n || gui_failed=1; done
+cat build-asan/gui-gtest-*.log >build-asan/gui-gtest.log
+if ((gui_failed)) || grep -qE '^==[0-9]+==ERROR: |^SUMMARY: [A-Za-z]+Sanitizer|runtime error: ' build-asan/gui-gtest.log; then
+  grep -E '^\[  FAILED  \]|^==[0-9]+==ERROR: |^SUMMARY: |runtime error: ' build-asan/gui-gtest.log >&2 || true
+  echo "error: a window test failed or the sanitizers reported a fault (build-asan/gui-gtest.log)" >&2
   exit 1
 fi
-gui_asan_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' build-asan/gui-gtest.log | tail -n 1)
+gui_asan_passed=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) tests?\..*/\1/p' build-asan/gui-gtest.log | awk '{ n += $1 } END { print n + 0 }')
 
 # A short run of every fuzz target, seeded from the fixtures.
 if [[ -d fuzz ]] && ls fuzz/*.cpp >/dev/null 2>&1; then

@@ -287,6 +287,9 @@ void SimRegistry::Register(Sim* raw, uint64_t seq) {
     if (!nameIndexStale_) FileName(raw, raw->indexedNameHash_);
 }
 
+// Besides the parents, the links other Sims hold to the leaving Sims without a
+// link back (a friend, a chemistry entry, a partner) are dropped here: leaving
+// reaches only the Sims it lists itself.
 void SimRegistry::KeepAsTypedInParents(const std::vector<Sim*>& leaving) {
     if (leaving.empty()) return;
     // A reference leads to a Sim when FindSim finds it by the stored id; the
@@ -300,13 +303,38 @@ void SimRegistry::KeepAsTypedInParents(const std::vector<Sim*>& leaving) {
         auto found = byId.find(ref.simId);
         if (found != byId.end()) ref.SetNameOf(*found->second);
     };
+    // Links by id: once the Sim leaves, its id leads nowhere, unless another
+    // Sim shares it (a damaged file), when the link now leads to that one.
+    auto gone = [&](int32_t id) {
+        if (!byId.count(id)) return false;
+        auto dups = idDuplicates_.find(id);
+        return dups == idDuplicates_.end() || dups->second.empty();
+    };
     for (Sim* sim : allSims) {
-        // The child changes: the history must see it as it was first.
+        if (byId.count(sim->id) && FindSim(sim->id) == sim) continue;  // leaving itself
         const bool momLeaves = (sim->mom.isSim || sim->mom.name.empty()) && byId.count(sim->mom.simId);
         const bool dadLeaves = (sim->dad.isSim || sim->dad.name.empty()) && byId.count(sim->dad.simId);
-        if (momLeaves || dadLeaves) Touch(sim);
+        const bool friendLeaves = std::any_of(sim->friendIds.begin(), sim->friendIds.end(), gone);
+        const bool chemistryLeaves =
+            std::any_of(sim->chemistry.begin(), sim->chemistry.end(),
+                        [&](const ChemistryEntry& entry) { return gone(entry.simId); });
+        const bool partnerLeaves = sim->partnerId >= 0 && gone(sim->partnerId);
+        if (!(momLeaves || dadLeaves || friendLeaves || chemistryLeaves || partnerLeaves)) continue;
+        // The Sim changes: the history must see it as it was first.
+        Touch(sim);
         settle(sim->mom);
         settle(sim->dad);
+        if (friendLeaves) std::erase_if(sim->friendIds, gone);
+        if (chemistryLeaves) {
+            std::vector<int32_t> drop;
+            for (const ChemistryEntry& entry : sim->chemistry)
+                if (gone(entry.simId)) drop.push_back(entry.simId);
+            for (int32_t id : drop) sim->chemistry.RemoveFirst(id);
+        }
+        if (partnerLeaves) {
+            sim->partnerId = -1;
+            sim->status = kStatusSingle;
+        }
     }
 }
 

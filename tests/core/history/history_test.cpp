@@ -107,6 +107,15 @@ const StepCase kSteps[] = {
          lily->ClearChemistry(h.registry);
      }},
     {"Delete Sim", [](Hood& h) { ASSERT_TRUE(h.registry.RemoveSim(Named(h, "Edna Hartwell"))); }},
+    {"Delete a Sim others hold one-sided links to", [](Hood& h) {
+         Sim* edna = Named(h, "Edna Hartwell");
+         Sim* lily = Named(h, "Lily Hartwell");
+         lily->AddFriend(h.registry, edna->id, false);
+         lily->AddChemistry(h.registry, edna->id, 2, false);
+         const int32_t ednaId = edna->id;
+         ASSERT_TRUE(h.registry.RemoveSim(edna));
+         ASSERT_FALSE(lily->HasFriend(ednaId));
+     }},
     {"Delete several Sims", [](Hood& h) {
          std::vector<Sim*> doomed;
          int n = 0;

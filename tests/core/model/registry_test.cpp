@@ -123,6 +123,32 @@ TEST_F(ModelTest, RemoveSimUndoesItsLinks) {
     EXPECT_FALSE(reg.RemoveSim(nullptr));
 }
 
+// Links other Sims hold to a deleted Sim without a link back (as files and
+// one-sided edits leave them) must not outlive it: a friend, a chemistry entry
+// and a partner that lead nowhere would be written out as dangling names.
+TEST_F(ModelTest, RemoveSimDropsOneSidedLinksToIt) {
+    Family* lee = MakeFamily("Lee");
+    Family* kim = MakeFamily("Kim");
+    Sim* ann = MakeSim(lee, "Ann");
+    Sim* bo = MakeSim(lee, "Bo");
+    Sim* cy = MakeSim(kim, "Cy");
+    Sim* di = MakeSim(kim, "Di");
+    bo->AddFriend(reg, ann->id, false);
+    bo->AddFriend(reg, di->id, true);
+    cy->AddChemistry(reg, ann->id, 3, false);
+    cy->AddChemistry(reg, di->id, 1, true);
+    di->status = 1;
+    di->partnerId = ann->id;  // Ann's own link is to nobody
+    const int32_t annId = ann->id;
+    ASSERT_TRUE(reg.RemoveSim(ann));
+    EXPECT_EQ(bo->friendIds, std::vector<int32_t>{di->id});
+    EXPECT_FALSE(cy->chemistry.Contains(annId));
+    EXPECT_TRUE(cy->chemistry.Contains(di->id));
+    EXPECT_EQ(di->partnerId, -1);
+    EXPECT_EQ(di->status, kStatusSingle);
+    EXPECT_TRUE(di->HasFriend(bo->id));  // links between the others stay
+}
+
 TEST_F(ModelTest, RemovingTheLastMemberDeletesTheFamily) {
     Family* lee = MakeFamily("Lee");
     Family* kim = MakeFamily("Kim");
