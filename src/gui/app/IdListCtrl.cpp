@@ -2,12 +2,21 @@
 
 IdListCtrl::IdListCtrl(wxWindow* parent, wxWindowID id, const wxSize& size, long style)
     : wxListCtrl(parent, id, wxDefaultPosition, size, style | wxLC_REPORT | wxLC_VIRTUAL) {
-    // Selections made from code are no user's choice: their events stop here.
-    const auto passUserChoices = [this](wxListEvent& event) { event.Skip(!fromCode_); };
-    Bind(wxEVT_LIST_ITEM_SELECTED, passUserChoices);
-    Bind(wxEVT_LIST_ITEM_DESELECTED, passUserChoices);
-    Bind(wxEVT_LIST_ITEM_FOCUSED, passUserChoices);
+    Bind(wxEVT_LIST_ITEM_SELECTED, &IdListCtrl::PassUserChoice, this);
+    Bind(wxEVT_LIST_ITEM_DESELECTED, &IdListCtrl::PassUserChoice, this);
+    Bind(wxEVT_LIST_ITEM_FOCUSED, &IdListCtrl::PassUserChoice, this);
 }
+
+// The base list's own destructor still sends deselect and focus events, when this
+// object's members are already gone: the handlers leave first.
+IdListCtrl::~IdListCtrl() {
+    Unbind(wxEVT_LIST_ITEM_SELECTED, &IdListCtrl::PassUserChoice, this);
+    Unbind(wxEVT_LIST_ITEM_DESELECTED, &IdListCtrl::PassUserChoice, this);
+    Unbind(wxEVT_LIST_ITEM_FOCUSED, &IdListCtrl::PassUserChoice, this);
+}
+
+// Selections made from code are no user's choice: their events stop here.
+void IdListCtrl::PassUserChoice(wxListEvent& event) { event.Skip(!fromCode_); }
 
 void IdListCtrl::SetRows(std::vector<IdListRow> rows) {
     const int32_t selected = SelectedId();

@@ -24,6 +24,7 @@ public:
     /// `style`: wxLC_SINGLE_SEL, rules and borders; report and virtual are added.
     IdListCtrl(wxWindow* parent, wxWindowID id, const wxSize& size,
                long style = wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES);
+    ~IdListCtrl() override;
 
     /// Shows these rows instead of the current ones; the selected id stays selected
     /// when one of the new rows has it.
@@ -56,6 +57,7 @@ protected:
 
 private:
     void SelectRowQuietly(long row);
+    void PassUserChoice(wxListEvent& event);
 
     std::vector<IdListRow> rows_;
     std::vector<wxItemAttr> attrs_;
